@@ -13,9 +13,8 @@ double coth(float x) {
     const Step s(Quantity::CouplingCorrection);
     const double numerator = s.add(s.add(s.add(1, s.div(s.square(x), 2)), s.div(s.pow(x, 4), 24)),
                                    s.div(s.pow(x, 6), 720));
-    const double denominator =
-        s.add(s.add(s.add(x, s.div(s.pow(x, 3), 6)), s.div(s.pow(x, 5), 120)),
-              s.div(s.pow(x, 7), 5040));
+    const double denominator = s.add(
+        s.add(s.add(x, s.div(s.pow(x, 3), 6)), s.div(s.pow(x, 5), 120)), s.div(s.pow(x, 7), 5040));
     return s.div(numerator, denominator);
 }
 
@@ -34,7 +33,7 @@ double holeRatio(HoleShape shape, FieldSource source, const ApertureInput& in) {
     case FieldSource::ElectricSource: {
         const Step w(Quantity::Wavelength);
         const double lambda = w.div(w.mul(3, tenTo(8)), w.mul(tenTo(3), in.f));
-        const double width = rect ? s.mul(in.w, -12.5663706143592)  // -4 pi
+        const double width = rect ? s.mul(in.w, -12.5663706143592)   // -4 pi
                                   : s.mul(in.D, -10.71283094874122); // -3.41 pi
         return s.div(s.mul(width, in.r), s.square(lambda));
     }
@@ -46,7 +45,8 @@ double holeRatio(HoleShape shape, FieldSource source, const ApertureInput& in) {
 
 ApertureTerms apertureTerms(const ApertureInput& in, SourceChoice source) {
     checked::requireFinite({in.l, in.f, in.D, in.r, in.a, in.b, in.n, in.w});
-    const Material m = lookupMaterial(in.material, in.f, FrequencyUnit::kHz, kApertureMaterialTable);
+    const Material m =
+        lookupMaterial(in.material, in.f, FrequencyUnit::kHz, kApertureMaterialTable);
     ApertureTerms t;
 
     if (in.shape == static_cast<ListIndex>(HoleShape::RectangularHole) ||
@@ -83,7 +83,7 @@ ApertureTerms apertureTerms(const ApertureInput& in, SourceChoice source) {
     t.C2 = c2.dbQuotientFirst(-20, c2.add(1, c2.mul(35, c2.pow(c2.mul(in.b, skin), -2.3))));
 
     const Step c3(Quantity::CouplingCorrection);
-    const float x = c3.store(c3.div(t.A, 8.686));  // dB to nepers
+    const float x = c3.store(c3.div(t.A, 8.686)); // dB to nepers
     t.C3 = c3.dbQuotientFirst(20, coth(x));
 
     const Step se(Quantity::ShieldingEffectiveness);

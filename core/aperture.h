@@ -19,14 +19,14 @@ double coth(float x);
 
 // The six terms of the SE, in dB, and the ratio k.
 struct ApertureTerms {
-    double A = 0;   // attenuation of one hole along its depth
-    double k = 0;   // ratio that sets the reflection at the hole
-    double R = 0;   // reflection term
-    double B = 0;   // multiple-reflection term (0 when A >= 15)
-    double C1 = 0;  // correction for the number of holes
-    double C2 = 0;  // correction for the conductor between the holes
-    double C3 = 0;  // correction for the coupling between holes
-    double SE = 0;  // A + R + B + C1 + C2 + C3
+    double A = 0;  // attenuation of one hole along its depth
+    double k = 0;  // ratio that sets the reflection at the hole
+    double R = 0;  // reflection term
+    double B = 0;  // multiple-reflection term (0 when A >= 15)
+    double C1 = 0; // correction for the number of holes
+    double C2 = 0; // correction for the conductor between the holes
+    double C3 = 0; // correction for the coupling between holes
+    double SE = 0; // A + R + B + C1 + C2 + C3
 };
 ApertureTerms apertureTerms(const ApertureInput& input, SourceChoice source);
 

@@ -2,7 +2,9 @@
 
 namespace shieldcalc::checked {
 
-void Step::fail(FaultKind kind) const { throw ArithmeticFault(kind, quantity_); }
+void Step::fail(FaultKind kind) const {
+    throw ArithmeticFault(kind, quantity_);
+}
 
 void requireFinite(std::initializer_list<float> inputs) {
     for (float x : inputs) {

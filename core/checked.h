@@ -20,7 +20,9 @@ inline constexpr double kLn10 = 2.302585092994045684;
 inline constexpr double kPi = 3.1415926535898;
 
 // 10 to a whole power, as the general power function gives it.
-inline double tenTo(int n) { return std::pow(10.0, n); }
+inline double tenTo(int n) {
+    return std::pow(10.0, n);
+}
 
 class Step {
 public:

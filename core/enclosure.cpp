@@ -23,8 +23,8 @@ EnclosureTerms enclosureTerms(const EnclosureInput& in, SourceChoice source) {
     const float H = u.store(u.mul(tenTo(-2), in.h));
 
     const Step sd(Quantity::SkinDepth);
-    t.delta = sd.store(sd.div(sd.mul(tenTo(-3), 66.04),
-                              sd.sqrt(sd.mul(sd.mul(F, m.muR), m.sigmaR))));
+    t.delta =
+        sd.store(sd.div(sd.mul(tenTo(-3), 66.04), sd.sqrt(sd.mul(sd.mul(F, m.muR), m.sigmaR))));
 
     // Radius of the sphere whose volume is that of the box (12.566... is 4 pi).
     const Step er(Quantity::EquivalentRadius);
@@ -58,7 +58,7 @@ EnclosureTerms enclosureTerms(const EnclosureInput& in, SourceChoice source) {
     }
     if (source == FieldSource::ElectricSource) {
         const Step p(Quantity::ElectricTerm);
-        const double wall = p.mul(m.sigmaR, 57.7);  // conductivity, copper = 57.7
+        const double wall = p.mul(m.sigmaR, 57.7); // conductivity, copper = 57.7
         if (t.thickWall) {
             double field = p.mul(p.sqrt(2), 6);
             for (double factor : {kPi, double(F), 8.85})
@@ -67,7 +67,7 @@ EnclosureTerms enclosureTerms(const EnclosureInput& in, SourceChoice source) {
                 p.mul(p.mul(p.mul(tenTo(-12), field), t.r0), p.exp(p.div(-L, t.delta)));
             t.P = p.div(numerator, p.mul(wall, t.delta));
         } else {
-            const double field = p.mul(p.mul(F, 18.8495559215388), 8.85);  // 6 pi
+            const double field = p.mul(p.mul(F, 18.8495559215388), 8.85); // 6 pi
             t.P = p.div(p.mul(p.mul(tenTo(-12), field), t.r0), p.mul(wall, L));
         }
         result = se.dbQuotientFirst(-20, t.P);

@@ -13,11 +13,11 @@ namespace shieldcalc {
 
 // The stored quantities of one evaluation.
 struct EnclosureTerms {
-    float delta = 0;  // skin depth, m
-    float r0 = 0;     // radius of the sphere of equal volume, m
+    float delta = 0; // skin depth, m
+    float r0 = 0;    // radius of the sphere of equal volume, m
     bool thickWall = false;
-    double P = 0;     // the electric source's field ratio (0 for the magnetic source)
-    float SE = 0;     // dB
+    double P = 0; // the electric source's field ratio (0 for the magnetic source)
+    float SE = 0; // dB
 };
 EnclosureTerms enclosureTerms(const EnclosureInput& input, SourceChoice source);
 

@@ -17,14 +17,14 @@
 namespace shieldcalc {
 
 enum class FaultKind {
-    DivisionByZero,       // x / 0 with x != 0
-    ZeroByZero,           // 0 / 0
-    Overflow,             // a finite result too large for double precision
-    SingleRangeExceeded,  // a stored value too large for single precision
-    LogOfNonPositive,     // ln(x) with x <= 0
-    SqrtOfNegative,       // sqrt(x) with x < 0
-    UndefinedPower,       // x^y with no real value (0^negative, negative^fraction)
-    NonFiniteInput,       // an input that is infinite or not a number
+    DivisionByZero,      // x / 0 with x != 0
+    ZeroByZero,          // 0 / 0
+    Overflow,            // a finite result too large for double precision
+    SingleRangeExceeded, // a stored value too large for single precision
+    LogOfNonPositive,    // ln(x) with x <= 0
+    SqrtOfNegative,      // sqrt(x) with x < 0
+    UndefinedPower,      // x^y with no real value (0^negative, negative^fraction)
+    NonFiniteInput,      // an input that is infinite or not a number
 };
 
 // The quantity under computation when a fault happened.
@@ -38,12 +38,12 @@ enum class Quantity {
     ImpedanceRatio,
     ReflectionCoefficient,
     MultipleReflectionCorrection,
-    SourceDistance,  // distance from the source to the second sheet
+    SourceDistance, // distance from the source to the second sheet
     GapCorrection,
     // aperture array
     HoleAttenuation,
     Wavelength,
-    HoleRatio,  // the ratio k that sets the reflection at a hole
+    HoleRatio, // the ratio k that sets the reflection at a hole
     HoleReflection,
     HoleMultipleReflection,
     HoleCountCorrection,

@@ -14,9 +14,9 @@ namespace shieldcalc {
 
 // The kind of source the shield faces. "No source chosen" is std::nullopt.
 enum class FieldSource {
-    PlaneWave,       // far field
-    MagneticSource,  // near field of a low-impedance magnetic source
-    ElectricSource,  // near field of a high-impedance electric source
+    PlaneWave,      // far field
+    MagneticSource, // near field of a low-impedance magnetic source
+    ElectricSource, // near field of a high-impedance electric source
 };
 using SourceChoice = std::optional<FieldSource>;
 
@@ -32,44 +32,44 @@ inline constexpr ListIndex kNoChoice = -1;
 
 // A solid single-layer sheet.
 struct SolidShieldInput {
-    float f = 0;  // frequency, MHz
-    float l = 0;  // wall thickness, cm
-    float r = 0;  // distance from the source, cm (0 when not given)
+    float f = 0; // frequency, MHz
+    float l = 0; // wall thickness, cm
+    float r = 0; // distance from the source, cm (0 when not given)
     ListIndex material = kNoChoice;
 };
 
 // Two parallel sheets with a gap between them.
 struct DoubleLayerInput {
-    float f = 0;   // frequency, kHz
-    float l1 = 0;  // thickness of the first sheet, cm
-    float r1 = 0;  // distance from the source to the first sheet, cm
+    float f = 0;  // frequency, kHz
+    float l1 = 0; // thickness of the first sheet, cm
+    float r1 = 0; // distance from the source to the first sheet, cm
     ListIndex material1 = kNoChoice;
-    float l2 = 0;  // thickness of the second sheet, cm
-    float r2 = 0;  // distance between the sheets, cm
+    float l2 = 0; // thickness of the second sheet, cm
+    float r2 = 0; // distance between the sheets, cm
     ListIndex material2 = kNoChoice;
 };
 
 // A sheet perforated by an array of identical holes.
 struct ApertureInput {
-    ListIndex shape = kNoChoice;  // a HoleShape value, or -1
+    ListIndex shape = kNoChoice; // a HoleShape value, or -1
     ListIndex material = kNoChoice;
-    float l = 0;  // hole depth, cm
-    float f = 0;  // frequency, kHz
-    float D = 0;  // diameter of a circular hole, cm
-    float r = 0;  // distance from the source, cm
-    float a = 0;  // area of one hole, cm*cm
-    float b = 0;  // width of conductor between neighbouring holes, cm
-    float n = 0;  // holes per square centimetre
-    float w = 0;  // width of a rectangular hole across the electric field, cm
+    float l = 0; // hole depth, cm
+    float f = 0; // frequency, kHz
+    float D = 0; // diameter of a circular hole, cm
+    float r = 0; // distance from the source, cm
+    float a = 0; // area of one hole, cm*cm
+    float b = 0; // width of conductor between neighbouring holes, cm
+    float n = 0; // holes per square centimetre
+    float w = 0; // width of a rectangular hole across the electric field, cm
 };
 
 // A closed rectangular box.
 struct EnclosureInput {
-    float f = 0;  // frequency, kHz
-    float l = 0;  // wall thickness, cm
-    float a = 0;  // length, cm
-    float b = 0;  // width, cm
-    float h = 0;  // height, cm
+    float f = 0; // frequency, kHz
+    float l = 0; // wall thickness, cm
+    float a = 0; // length, cm
+    float b = 0; // width, cm
+    float h = 0; // height, cm
     ListIndex material = kNoChoice;
 };
 

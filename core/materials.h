@@ -13,8 +13,8 @@
 namespace shieldcalc {
 
 struct Material {
-    float sigmaR = 0;  // conductivity relative to copper
-    float muR = 0;     // relative permeability
+    float sigmaR = 0; // conductivity relative to copper
+    float muR = 0;    // relative permeability
 };
 
 using MaterialTable = std::array<Material, 6>;

@@ -53,7 +53,9 @@ char asciiEquivalent(char32_t cp, char32_t decimalSeparator) {
     return 0;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Checks [+-]? (d+ (. d*)? | . d+) (e [+-]? d+)? and returns the decimal
 // exponent of the leading non-zero digit (for telling an overflow from an
@@ -126,7 +128,7 @@ float parseNumber(std::string_view text, char32_t decimalSeparator) {
     if (result.ec == std::errc::result_out_of_range) {
         if (*leadingExponent >= 0)
             throw NumberFormatError(Reason::OutOfRange);
-        value = 0;  // too small for single precision: rounds to zero
+        value = 0; // too small for single precision: rounds to zero
     } else if (result.ec != std::errc() || result.ptr != number.data() + number.size()) {
         throw NumberFormatError(Reason::NotANumber);
     }

@@ -23,9 +23,9 @@ namespace shieldcalc {
 class NumberFormatError : public std::invalid_argument {
 public:
     enum class Reason {
-        Blank,       // empty, or nothing but blanks
-        NotANumber,  // not of the accepted form
-        OutOfRange,  // beyond the single-precision range
+        Blank,      // empty, or nothing but blanks
+        NotANumber, // not of the accepted form
+        OutOfRange, // beyond the single-precision range
     };
     explicit NumberFormatError(Reason reason);
     Reason reason() const { return reason_; }

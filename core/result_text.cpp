@@ -30,7 +30,7 @@ template <class T> std::string resultTextOf(T value, int significantDigits) {
     const std::size_t e = scientific.find('e');
     std::string digits(scientific.substr(0, e));
     if (digits.size() > 1)
-        digits.erase(1, 1);  // the decimal point
+        digits.erase(1, 1); // the decimal point
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
     const int exponent = std::atoi(std::string(scientific.substr(e + 1)).c_str());
@@ -68,7 +68,11 @@ template <class T> std::string resultTextOf(T value, int significantDigits) {
 
 } // namespace
 
-std::string resultText(double value) { return resultTextOf(value, 15); }
-std::string resultText(float value) { return resultTextOf(value, 7); }
+std::string resultText(double value) {
+    return resultTextOf(value, 15);
+}
+std::string resultText(float value) {
+    return resultTextOf(value, 7);
+}
 
 } // namespace shieldcalc

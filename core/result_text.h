@@ -21,7 +21,7 @@ namespace shieldcalc {
 
 inline constexpr std::size_t kResultTextLength = 7;
 
-std::string resultText(double value);  // up to 15 significant digits
-std::string resultText(float value);   // up to 7 significant digits
+std::string resultText(double value); // up to 15 significant digits
+std::string resultText(float value);  // up to 7 significant digits
 
 } // namespace shieldcalc

@@ -29,8 +29,8 @@ float sheetImpedance(double F, const Material& m);
 float waveImpedance(FieldSource source, double f, double r, FrequencyUnit unit);
 
 struct Reflection {
-    float K = 0;    // impedance ratio Zw / Zs
-    float rho = 0;  // reflection coefficient (1 - K) / (K + 1)
+    float K = 0;   // impedance ratio Zw / Zs
+    float rho = 0; // reflection coefficient (1 - K) / (K + 1)
 };
 Reflection reflectionCoefficient(float Zw, float Zs);
 

@@ -1,0 +1,70 @@
+#include "cli/json.h"
+
+#include <array>
+#include <charconv>
+
+namespace shieldcalc::cli {
+
+std::string jsonString(std::string_view text) {
+    static constexpr std::string_view kHexDigits = "0123456789abcdef";
+    std::string quoted = "\"";
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (byte < 0x20) {
+            quoted += "\\u00";
+            quoted += kHexDigits[byte >> 4];
+            quoted += kHexDigits[byte & 0xf];
+        } else {
+            quoted += c;
+        }
+    }
+    quoted += '"';
+    return quoted;
+}
+
+namespace {
+
+template <class Real> std::string shortest(Real value) {
+    // 64 characters hold every double in its shortest form.
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+} // namespace
+
+std::string shortestText(double value) {
+    return shortest(value);
+}
+std::string shortestText(float value) {
+    return shortest(value);
+}
+
+JsonObject& JsonObject::addString(std::string_view key, std::string_view value) {
+    addMember(key, jsonString(value));
+    return *this;
+}
+
+JsonObject& JsonObject::addNumber(std::string_view key, std::string_view numberText) {
+    addMember(key, numberText);
+    return *this;
+}
+
+JsonObject& JsonObject::addObject(std::string_view key, const JsonObject& value) {
+    addMember(key, value.text());
+    return *this;
+}
+
+void JsonObject::addMember(std::string_view key, std::string_view valueText) {
+    if (!members_.empty()) {
+        members_ += ", ";
+    }
+    members_ += jsonString(key);
+    members_ += ": ";
+    members_ += valueText;
+}
+
+} // namespace shieldcalc::cli

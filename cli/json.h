@@ -1,0 +1,36 @@
+// The little JSON the command line writes: one flat object per run, whose
+// values are strings, numbers and, for the inputs, one nested object.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace shieldcalc::cli {
+
+// text as a JSON string literal, quotes included. Quotes, backslashes and
+// control characters are escaped; other bytes, UTF-8 included, pass as they are.
+std::string jsonString(std::string_view text);
+
+// The shortest decimal text that reads back to the same number in the
+// number's own precision ("0.1" for 0.1f). It is a valid JSON number for every
+// finite value.
+std::string shortestText(double value);
+std::string shortestText(float value);
+
+// Members are written in the order they are added.
+class JsonObject {
+public:
+    JsonObject& addString(std::string_view key, std::string_view value);
+    // numberText must already be a JSON number, as shortestText gives it.
+    JsonObject& addNumber(std::string_view key, std::string_view numberText);
+    JsonObject& addObject(std::string_view key, const JsonObject& value);
+
+    std::string text() const { return "{" + members_ + "}"; }
+
+private:
+    void addMember(std::string_view key, std::string_view valueText);
+
+    std::string members_;
+};
+
+} // namespace shieldcalc::cli

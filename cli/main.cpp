@@ -1,0 +1,10 @@
+#include "cli/cli.h"
+
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    return shieldcalc::cli::runCli(args, std::cout, std::cerr);
+}

@@ -1,0 +1,30 @@
+// A strict reader for the JSON that shieldcalc-cli writes, so that the tests
+// check its output as a JSON consumer would see it. It reads objects, strings
+// and numbers (kept as written, to check their digits), which is all the
+// command line writes, and throws std::runtime_error on anything that is not
+// valid JSON of that subset, on a key given twice and on anything after the
+// value.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace shieldcalc::testing {
+
+struct JsonValue {
+    enum class Kind { Object, String, Number };
+
+    Kind kind = Kind::Object;
+    std::string text; // a string's characters, or a number as written
+    std::vector<std::pair<std::string, JsonValue>> members; // an object's, in order
+
+    // The member named key of an object; throws when there is none.
+    const JsonValue& at(std::string_view key) const;
+    std::vector<std::string> keys() const;
+};
+
+JsonValue readJson(std::string_view text);
+
+} // namespace shieldcalc::testing

@@ -1,0 +1,27 @@
+// Runs the command line in-process and keeps what it printed.
+#pragma once
+
+#include "cli/cli.h"
+
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace shieldcalc::testing {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline CliRun runCli(const std::vector<std::string>& args) {
+    const std::vector<std::string_view> views(args.begin(), args.end());
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::runCli(views, out, err);
+    return {status, out.str(), err.str()};
+}
+
+} // namespace shieldcalc::testing

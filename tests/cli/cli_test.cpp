@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <locale>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -283,7 +285,8 @@ TEST_P(NumberReading, RoundsToSinglePrecisionAsTheFormsDo) {
     SCOPED_TRACE(::testing::PrintToString(args));
     const CliRun run = runCli(args);
     ASSERT_EQ(run.status, 0) << run.err;
-    const JsonValue& value = readOutput(run).at("inputs").at(key);
+    const JsonValue json = readOutput(run);
+    const JsonValue& value = json.at("inputs").at(key);
     EXPECT_EQ(value.kind, JsonValue::Kind::Number);
     EXPECT_EQ(value.text, c.echoed);
 }
@@ -410,6 +413,26 @@ TEST_P(Output, JsonEchoesEveryOptionButTheFlag) {
     std::ranges::sort(keys);
     std::ranges::sort(expected);
     EXPECT_EQ(keys, expected);
+}
+
+// Output streams that would write 1234.5 as "1.234,5" must not change what
+// the command line prints: its numbers are locale-independent text.
+struct CommaDecimal : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+TEST_P(Output, IndependentOfTheStreamsLocale) {
+    const Args args = with(GetParam().args, {"--json"});
+    const std::vector<std::string_view> views(args.begin(), args.end());
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::locale comma(std::locale::classic(), new CommaDecimal);
+    out.imbue(comma);
+    err.imbue(comma);
+    EXPECT_EQ(cli::runCli(views, out, err), 0) << err.str();
+    EXPECT_EQ(out.str(), runCli(args).out);
 }
 
 const OutputCase kOutputCases[] = {

@@ -52,8 +52,6 @@ public:
     ParsedOptions() = default;
     explicit ParsedOptions(std::span<const OptionSpec> specs);
 
-    std::span<const OptionSpec> specs() const { return specs_; }
-
     bool given(std::string_view name) const { return values_[indexOf(name)].given; }
     // The number, 0 for an optional number that was left out.
     float number(std::string_view name) const { return values_[indexOf(name)].number; }

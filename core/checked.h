@@ -19,9 +19,16 @@ inline constexpr double kLn10 = 2.302585092994045684;
 // The value of pi the formulas are written with.
 inline constexpr double kPi = 3.1415926535898;
 
-// 10 to a whole power, as the general power function gives it.
-inline double tenTo(int n) {
-    return std::pow(10.0, n);
+// 10 to a whole power n, -12 <= n <= 8: the correctly rounded decimal
+// literal, which is what the general power function gives for these
+// exponents (the tests check each against std::pow).
+inline constexpr int kMinTenPower = -12;
+inline constexpr int kMaxTenPower = 8;
+constexpr double tenTo(int n) {
+    constexpr double kPowers[] = {1e-12, 1e-11, 1e-10, 1e-9, 1e-8, 1e-7, 1e-6,
+                                  1e-5,  1e-4,  1e-3,  1e-2, 1e-1, 1e0,  1e1,
+                                  1e2,   1e3,   1e4,   1e5,  1e6,  1e7,  1e8};
+    return kPowers[n - kMinTenPower];
 }
 
 class Step {

@@ -251,5 +251,11 @@ TEST(Constants, LnTenIsTheLibraryLogarithmOfTen) {
     EXPECT_EQ(checked::kLn10, std::log(10.0));
 }
 
+TEST(Constants, PowersOfTenAreTheGeneralPower) {
+    volatile double ten = 10; // keeps the compiler from folding std::pow
+    for (int n = checked::kMinTenPower; n <= checked::kMaxTenPower; ++n)
+        EXPECT_EQ(checked::tenTo(n), std::pow(ten, n)) << n;
+}
+
 } // namespace
 } // namespace shieldcalc

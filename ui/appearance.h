@@ -1,0 +1,16 @@
+// The look of a Chinese desktop, set up once at start-up.
+#pragma once
+
+class QApplication;
+
+namespace shieldcalc::ui {
+
+// SimSun ("宋体"), or the free Song-style face that stands in for it
+// (songFont), as the application font: the message boxes take it from there.
+void useSongFonts(QApplication& app);
+
+// Qt's own Simplified-Chinese texts, so that the standard buttons and the
+// text boxes' context menus read as on a Chinese desktop ("确定").
+void useChineseQtTexts(QApplication& app);
+
+} // namespace shieldcalc::ui

@@ -1,0 +1,80 @@
+// The common ground of the four calculator forms.
+//
+// A calculator form collects the inputs of one calculation. Its OK handler is
+// one straight sequence, written by each form in its calculate():
+//
+//   check    an exactly empty required box: a question box, stop
+//   convert  text -> single-precision number (number(); throws on a bad text)
+//   compute  the engine's pure function (an arithmetic fault is rethrown as
+//            a CalculationFailure with a plain explanation)
+//   publish  result text -> result window, this form hidden
+//
+// runCalculation catches a CalculationFailure and shows it in a critical box
+// titled with the calculation. Every window change comes last, so a failure
+// leaves every window and every input as it was.
+//
+// Back returns to the field-source window with its choice cleared, Exit ends
+// the application, and resetInputs is what the field-source window's OK does
+// to the form before showing it.
+#pragma once
+
+#include "core/inputs.h"
+#include "ui/calculation.h"
+#include "ui/form_window.h"
+
+#include <QString>
+
+#include <functional>
+#include <span>
+#include <string>
+
+namespace shieldcalc::ui {
+
+// The text a box gets each time the form is entered through its field-source
+// window: empty for a text box, the prompt for a drop-down box.
+struct InputReset {
+    const char* box;
+    const char* text;
+};
+
+class CalculatorForm : public FormWindow {
+public:
+    CalculatorForm(WindowHub& hub, const FormSpec& spec, CalculationKind kind,
+                   std::span<const InputReset> resets);
+
+    void resetInputs();
+
+protected:
+    // Runs calculate when OK (Comm2) is clicked.
+    template <class Form> void onOk(void (Form::*calculate)()) {
+        connect(control<QAbstractButton>("Comm2"), &QAbstractButton::clicked, this,
+                [this, calculate] {
+                    runCalculation([this, calculate] { (static_cast<Form*>(this)->*calculate)(); });
+                });
+    }
+
+    // The text of a text box, exactly as it stands.
+    QString text(const char* box) const;
+    // The text of a text box as a number, converted with the user's locale;
+    // throws CalculationFailure naming the box when it is not a number.
+    float number(const char* box) const;
+    // The list index of a drop-down box; kNoChoice when no entry is chosen.
+    ListIndex listIndex(const char* box) const;
+    // The source chosen in the field-source window of this calculation.
+    SourceChoice fieldSource() const;
+
+    // A missing input: the question box.
+    void ask(const QString& prompt, const QString& title);
+    // Hands the result text over to the result window.
+    void publish(const std::string& resultText);
+
+private:
+    void runCalculation(const std::function<void()>& calculate);
+    void Comm1_Click(); // Back
+    void Comm4_Click(); // Exit
+
+    CalculationKind kind_;
+    std::span<const InputReset> resets_;
+};
+
+} // namespace shieldcalc::ui

@@ -1,0 +1,137 @@
+#include "ui/form_builder.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace shieldcalc::ui {
+
+int twipsToPixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+QFont songFont(Face face) {
+    // SimSun where it is installed; otherwise a free Song-style face. AR PL
+    // UMing is closest to SimSun in shape and metrics (the heading fits its
+    // 24-pixel label as SimSun does) and is emboldened where needed; the
+    // greyed result box takes Noto Serif CJK SC, whose real bold stays legible.
+    const QString uming = QStringLiteral("AR PL UMing CN");
+    const QString notoSerif = QStringLiteral("Noto Serif CJK SC");
+    QFont font;
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"),
+                      face == Face::ResultText ? notoSerif : uming,
+                      face == Face::ResultText ? uming : notoSerif});
+    switch (face) {
+    case Face::Plain:
+        font.setPointSize(9);
+        break;
+    case Face::Heading:
+        font.setPointSize(18);
+        font.setBold(true);
+        break;
+    case Face::OptionCaption:
+        font.setPointSizeF(10.5);
+        font.setBold(true);
+        break;
+    case Face::ResultText:
+        font.setPointSize(12);
+        font.setBold(true);
+        break;
+    }
+    return font;
+}
+
+void showPrompt(QComboBox& box, const QString& text) {
+    box.setCurrentIndex(-1);
+    box.setEditText(text);
+}
+
+ListIndex chosenEntry(const QComboBox& box) {
+    return static_cast<ListIndex>(
+        box.findText(box.currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+namespace {
+
+QWidget* createControl(QWidget& form, const ControlSpec& spec, QButtonGroup& options) {
+    const QString text = QString::fromUtf8(spec.text);
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(text, &form);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case ControlKind::OptionButton: {
+        auto* option = new QRadioButton(text, &form);
+        options.addButton(option, static_cast<int>(options.buttons().size()));
+        return option;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(text, &form);
+        button->setAutoDefault(true); // Enter presses the button that has the focus
+        return button;
+    }
+    case ControlKind::TextBox:
+        return new QLineEdit(text, &form);
+    case ControlKind::ComboBox: {
+        auto* box = new QComboBox(&form);
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        for (const char* entry : spec.entries) {
+            box->addItem(QString::fromUtf8(entry));
+        }
+        showPrompt(*box, text);
+        return box;
+    }
+    }
+    Q_UNREACHABLE();
+    return nullptr;
+}
+
+QRect pixelRect(const Twips& t) {
+    return {twipsToPixels(t.left), twipsToPixels(t.top), twipsToPixels(t.width),
+            twipsToPixels(t.height)};
+}
+
+} // namespace
+
+void buildForm(QWidget& form, const FormSpec& spec, QButtonGroup& options) {
+    form.setObjectName(QString::fromUtf8(spec.name));
+    form.setWindowTitle(QString::fromUtf8(spec.caption));
+    form.setFixedSize(twipsToPixels(spec.width), twipsToPixels(spec.height));
+    form.setFont(songFont(Face::Plain));
+
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const ControlSpec& c : spec.controls) {
+        QWidget* control = createControl(form, c, options);
+        control->setObjectName(QString::fromUtf8(c.name));
+        control->setGeometry(pixelRect(c.place));
+        if (c.face != Face::Plain) {
+            control->setFont(songFont(c.face));
+        }
+        if (c.tab >= 0) {
+            tabOrder.emplace_back(c.tab, control);
+        }
+    }
+    for (const ControlSpec& c : spec.controls) {
+        if (c.buddy != nullptr) {
+            auto* label = form.findChild<QLabel*>(QString::fromUtf8(c.name));
+            label->setBuddy(form.findChild<QWidget*>(QString::fromUtf8(c.buddy)));
+        }
+    }
+    std::ranges::sort(tabOrder, {}, &std::pair<int, QWidget*>::first);
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    }
+}
+
+} // namespace shieldcalc::ui

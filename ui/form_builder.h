@@ -1,0 +1,99 @@
+// Forms built from tables.
+//
+// Every window of the application is laid out by a short table of its
+// controls: kind, object name, position and size in twips (1/1440 inch), and
+// caption or initial text. buildForm turns such a table into child widgets of
+// the window: it converts the twips to logical pixels (15 twips to a pixel; the
+// platform's high-DPI scaling does the rest), fixes the window's size, sets
+// the Song-style fonts, gives each box to the label that names it as buddy and
+// chains the tab order. No layouts are used: the numbers in a table can be
+// read against the form's design and asserted by tests.
+#pragma once
+
+#include "core/inputs.h"
+
+#include <QFont>
+#include <QString>
+
+#include <span>
+
+class QButtonGroup;
+class QComboBox;
+class QWidget;
+
+namespace shieldcalc::ui {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// Twips to logical pixels, rounded to the nearest pixel.
+int twipsToPixels(int twips);
+
+struct Twips {
+    int left, top, width, height;
+};
+
+enum class ControlKind { Label, OptionButton, CommandButton, TextBox, ComboBox };
+
+// The typefaces of the forms, all SimSun ("宋体").
+enum class Face {
+    Plain,         // 9 point, every control not named otherwise
+    Heading,       // bold 18 point: the main menu's heading
+    OptionCaption, // bold 10.5 point: the main menu's options
+    ResultText,    // bold 12 point: the result box
+};
+
+// SimSun, requested by name; where it is missing a free Song-style face
+// stands in, so that Chinese text never falls back to a sans face.
+QFont songFont(Face face);
+
+struct ControlSpec {
+    ControlKind kind;
+    const char* name; // object name, as the form's design names it
+    Twips place;
+    const char* text; // caption, or initial text of a box
+    int tab;          // place in the tab order; -1 for a label
+    Face face;
+    const char* buddy;                    // label: the box it names, if any
+    std::span<const char* const> entries; // drop-down box: its list
+};
+
+constexpr ControlSpec label(const char* name, Twips place, const char* caption,
+                            const char* buddy = nullptr, Face face = Face::Plain) {
+    return {ControlKind::Label, name, place, caption, -1, face, buddy, {}};
+}
+constexpr ControlSpec optionButton(const char* name, Twips place, const char* caption, int tab,
+                                   Face face = Face::Plain) {
+    return {ControlKind::OptionButton, name, place, caption, tab, face, nullptr, {}};
+}
+constexpr ControlSpec commandButton(const char* name, Twips place, const char* caption, int tab) {
+    return {ControlKind::CommandButton, name, place, caption, tab, Face::Plain, nullptr, {}};
+}
+constexpr ControlSpec textBox(const char* name, Twips place, int tab, const char* text = "",
+                              Face face = Face::Plain) {
+    return {ControlKind::TextBox, name, place, text, tab, face, nullptr, {}};
+}
+// A drop-down box with editable text, showing text until an entry is chosen.
+constexpr ControlSpec comboBox(const char* name, Twips place, int tab, const char* text,
+                               std::span<const char* const> entries) {
+    return {ControlKind::ComboBox, name, place, text, tab, Face::Plain, nullptr, entries};
+}
+
+struct FormSpec {
+    const char* name;    // object name of the window
+    const char* caption; // caption at creation
+    int width, height;   // client area, twips
+    std::span<const ControlSpec> controls;
+};
+
+// Creates the controls of spec as children of form and adds its option buttons
+// to options, with ids 0, 1, ... in table order.
+void buildForm(QWidget& form, const FormSpec& spec, QButtonGroup& options);
+
+// Shows text in a drop-down box with no entry chosen.
+void showPrompt(QComboBox& box, const QString& text);
+
+// The list index of the entry the box shows: the entry whose text is exactly
+// the box's text, or kNoChoice when the text is a prompt or was typed over.
+ListIndex chosenEntry(const QComboBox& box);
+
+} // namespace shieldcalc::ui

@@ -1,0 +1,53 @@
+// The common ground of the eight windows.
+//
+// A FormWindow is a fixed-size top-level window built from its table of
+// controls (form_builder.h). It knows the window hub that owns it and goes
+// through the hub for everything it does to another window. Its option
+// buttons, if it has any, exclude each other and can all be cleared. Closing
+// it by the title-bar close box ends the application, as Exit does, so that
+// the application never runs on with no window visible.
+#pragma once
+
+#include "ui/form_builder.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QWidget>
+
+namespace shieldcalc::ui {
+
+class WindowHub;
+
+class FormWindow : public QWidget {
+public:
+    FormWindow(WindowHub& hub, const FormSpec& spec);
+
+    // Index, in table order, of the selected option button; -1 when none is.
+    int selectedOption() const;
+    // Sets every option button of the window to not selected.
+    void clearSelection();
+
+protected:
+    WindowHub& hub() const { return hub_; }
+
+    // The control of this window with the given object name.
+    template <class Control> Control* control(const char* name) const {
+        auto* found = findChild<Control*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+        Q_ASSERT(found != nullptr);
+        return found;
+    }
+
+    // Runs handler when the button is clicked.
+    template <class Form> void onClick(const char* button, void (Form::*handler)()) {
+        connect(control<QAbstractButton>(button), &QAbstractButton::clicked,
+                static_cast<Form*>(this), handler);
+    }
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    WindowHub& hub_;
+    QButtonGroup options_;
+};
+
+} // namespace shieldcalc::ui

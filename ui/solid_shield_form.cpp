@@ -1,0 +1,107 @@
+#include "ui/solid_shield_form.h"
+
+#include "core/fault.h"
+#include "core/result_text.h"
+#include "core/sheet.h"
+#include "ui/fault_text.h"
+#include "ui/material_list.h"
+
+#include <array>
+
+namespace shieldcalc::ui {
+
+namespace {
+
+constexpr std::array kControls{
+    label("Lab1", {960, 480, 1812, 372}, "请输入下面的参数："),
+    label("Lab2", {960, 1080, 1215, 495}, "频率f(MHZ):", "Text1"),
+    textBox("Text1", {1920, 960, 1215, 375}, 0),
+    label("Lab3", {3600, 1080, 1215, 495}, "壁厚l(cm):", "Text2"),
+    textBox("Text2", {4560, 960, 1215, 375}, 1),
+    label("Lab4", {960, 1920, 1215, 495}, "屏蔽体的材料:", "Combo1"),
+    comboBox("Combo1", {2160, 1880, 1300, 300}, 2, kChoosePrompt, kMaterialEntries),
+    label("Lab6", {960, 2870, 2175, 495}, "源到屏蔽体的距离r(cm):", "Text3"),
+    textBox("Text3", {3000, 2760, 1215, 375}, 3),
+    commandButton("Comm1", {3000, 3840, 905, 480}, "返 回", 4),
+    commandButton("Comm2", {4320, 3840, 905, 480}, "确 定", 5),
+    commandButton("Comm4", {5640, 3840, 905, 480}, "退 出", 6),
+};
+
+constexpr FormSpec kForm{"Frmsub2", "实心屏蔽体的屏效计算", 6885, 4605, kControls};
+
+constexpr std::array<InputReset, 4> kResets{{
+    {"Text1", ""},
+    {"Text2", ""},
+    {"Text3", ""},
+    {"Combo1", kChoosePrompt},
+}};
+
+constexpr const char* kMessageTitle = "实心屏蔽体的屏效计算";
+constexpr const char* kEnterParameters = "请输入参数!";
+constexpr const char* kEnterDistance = "请输入屏蔽体到场源的距离r!";
+
+// The plain cause of a fault, where the inputs show it.
+QString explainFault(const ArithmeticFault& fault, const SolidShieldInput& input,
+                     SourceChoice source) {
+    if (input.material == kNoChoice) {
+        return QStringLiteral("没有选择屏蔽体的材料，无法计算。\n"
+                              "请在“屏蔽体的材料”中选择一种金属。");
+    }
+    if (input.f == 0) {
+        return QStringLiteral("频率f为0，无法计算。\n请输入大于0的频率（单位MHz）。");
+    }
+    if (input.f < 0) {
+        return QStringLiteral("频率f为负数，无法计算。\n请输入大于0的频率（单位MHz）。");
+    }
+    if (source != FieldSource::PlaneWave && input.r == 0) {
+        return QStringLiteral("源到屏蔽体的距离r为0，近场情况下无法计算。\n"
+                              "请输入大于0的距离（单位cm）。");
+    }
+    if (source != FieldSource::PlaneWave && input.r < 0) {
+        return QStringLiteral("源到屏蔽体的距离r为负数，无法计算。\n"
+                              "请输入大于0的距离（单位cm）。");
+    }
+    if (fault.quantity() == Quantity::MultipleReflectionCorrection && input.l <= 0) {
+        return QStringLiteral("壁厚l为%1时，多次反射修正B无法计算。\n"
+                              "请输入大于0的壁厚（单位cm）。")
+            .arg(input.l == 0 ? QStringLiteral("0") : QStringLiteral("负数"));
+    }
+    return faultText(fault);
+}
+
+} // namespace
+
+SolidShieldForm::SolidShieldForm(WindowHub& hub)
+    : CalculatorForm(hub, kForm, CalculationKind::SolidShield, kResets) {
+    onOk(&SolidShieldForm::calculate);
+}
+
+void SolidShieldForm::calculate() {
+    const QString title = QString::fromUtf8(kMessageTitle);
+    if (text("Text1").isEmpty() || text("Text2").isEmpty()) {
+        ask(QString::fromUtf8(kEnterParameters), title);
+        return;
+    }
+    const SourceChoice source = fieldSource();
+    const bool distanceGiven = !text("Text3").isEmpty();
+    if (!distanceGiven && source != FieldSource::PlaneWave) {
+        ask(QString::fromUtf8(kEnterDistance), title);
+        return;
+    }
+
+    SolidShieldInput input;
+    input.f = number("Text1");
+    input.l = number("Text2");
+    input.r = distanceGiven ? number("Text3") : 0.0f;
+    input.material = listIndex("Combo1");
+
+    double se = 0;
+    try {
+        se = solidShieldSE(input, source);
+    } catch (const ArithmeticFault& fault) {
+        throw CalculationFailure(explainFault(fault, input, source));
+    }
+    publish(resultText(se));
+}
+
+} // namespace shieldcalc::ui

@@ -1,0 +1,135 @@
+#include "ui/window_hub.h"
+
+#include "ui/aperture_form.h"
+#include "ui/double_layer_form.h"
+#include "ui/enclosure_form.h"
+#include "ui/field_source_window.h"
+#include "ui/main_menu.h"
+#include "ui/result_window.h"
+#include "ui/solid_shield_form.h"
+
+#include <utility>
+
+namespace shieldcalc::ui {
+
+WindowHub::WindowHub(std::unique_ptr<MessagePresenter> messages, std::function<void()> quit)
+    : messages_(std::move(messages)), quit_(std::move(quit)) {}
+
+WindowHub::~WindowHub() = default;
+
+void WindowHub::start() {
+    menu().show();
+}
+
+void WindowHub::showMenu() {
+    menu().show();
+}
+
+void WindowHub::clearMenuSelection() {
+    menu().clearSelection();
+}
+
+void WindowHub::openFieldSource(CalculationKind kind) {
+    FieldSourceWindow& window = sourceWindow(sourceWindowOf(kind));
+    window.setWindowTitle(calculationTitle(kind));
+    window.show();
+}
+
+void WindowHub::showFieldSource(SourceWindow window) {
+    sourceWindow(window).show();
+}
+
+void WindowHub::clearSourceSelection(SourceWindow window) {
+    sourceWindow(window).clearSelection();
+}
+
+SourceChoice WindowHub::fieldSource(SourceWindow window) {
+    return sourceWindow(window).source();
+}
+
+void WindowHub::openCalculator(CalculationKind kind) {
+    CalculatorForm& form = calculator(kind);
+    form.resetInputs();
+    form.show();
+}
+
+void WindowHub::showCalculator(CalculationKind kind) {
+    calculator(kind).show();
+}
+
+void WindowHub::publishResult(CalculationKind kind, const QString& resultText) {
+    ResultWindow& window = result();
+    if (calculationWithTitle(sourceWindow(sourceWindowOf(kind)).windowTitle()) == kind) {
+        window.setWindowTitle(calculationTitle(kind));
+    }
+    window.setResult(resultText);
+    calculator(kind).hide();
+    window.show();
+}
+
+void WindowHub::showMessage(QWidget* window, const Message& message) {
+    messages_->show(window, message);
+}
+
+void WindowHub::exitApplication() {
+    const auto hide = [](auto& window) {
+        if (window) {
+            window->hide();
+        }
+    };
+    hide(menu_);
+    for (auto& window : sourceWindows_) {
+        hide(window);
+    }
+    for (auto& window : calculators_) {
+        hide(window);
+    }
+    hide(result_);
+    quit_();
+}
+
+MainMenu& WindowHub::menu() {
+    if (!menu_) {
+        menu_ = std::make_unique<MainMenu>(*this);
+    }
+    return *menu_;
+}
+
+FieldSourceWindow& WindowHub::sourceWindow(SourceWindow window) {
+    auto& slot = sourceWindows_[static_cast<std::size_t>(window)];
+    if (!slot) {
+        slot = window == SourceWindow::Sheets ? makeSheetSourceWindow(*this)
+                                              : makeEnclosureSourceWindow(*this);
+    }
+    return *slot;
+}
+
+CalculatorForm& WindowHub::calculator(CalculationKind kind) {
+    auto& slot = calculators_[static_cast<std::size_t>(kind)];
+    if (!slot) {
+        switch (kind) {
+        case CalculationKind::SolidShield:
+            slot = std::make_unique<SolidShieldForm>(*this);
+            break;
+        case CalculationKind::NonSolidShield:
+            slot = makeApertureForm(*this);
+            break;
+        case CalculationKind::DoubleLayerShield:
+            slot = makeDoubleLayerForm(*this);
+            break;
+        case CalculationKind::EnclosureShield:
+            slot = makeEnclosureForm(*this);
+            break;
+        }
+    }
+    return *slot;
+}
+
+ResultWindow& WindowHub::result() {
+    if (!result_) {
+        result_ = std::make_unique<ResultWindow>(*this);
+    }
+    return *result_;
+}
+
+} // namespace shieldcalc::ui

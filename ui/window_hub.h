@@ -1,0 +1,89 @@
+// The window hub: owner of the eight windows and of the message boxes.
+//
+// The application is a chain of eight windows of which one is visible at a
+// time. Each is a single object for the whole run, created hidden the first
+// time anything touches it (a show, a caption, a control) and afterwards only
+// hidden and shown, so it keeps what the user left in it:
+//
+//   frmmain  main menu            Frmsub1  field source, sheets (3 sources)
+//   Frmsub2  solid shield         Frmsub6  field source, enclosure (2 sources)
+//   Frmsub4  aperture array       Frmsub3  result
+//   Frmsub5  double layer
+//   Frmsub7  enclosure
+//
+// A window's handler hides its own window and asks the hub to show the next
+// one. Everything a window reads or writes in another window goes through one
+// of the named methods below; the windows hold no pointers to each other.
+#pragma once
+
+#include "core/inputs.h"
+#include "ui/calculation.h"
+#include "ui/messages.h"
+
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace shieldcalc::ui {
+
+class CalculatorForm;
+class FieldSourceWindow;
+class MainMenu;
+class ResultWindow;
+
+class WindowHub {
+public:
+    // quit ends the application; it is called after every window is hidden.
+    WindowHub(std::unique_ptr<MessagePresenter> messages, std::function<void()> quit);
+    ~WindowHub();
+    WindowHub(const WindowHub&) = delete;
+    WindowHub& operator=(const WindowHub&) = delete;
+
+    // Creates and shows the main menu.
+    void start();
+
+    void showMenu();
+    void clearMenuSelection();
+
+    // Titles the field-source window of kind with kind's title and shows it.
+    void openFieldSource(CalculationKind kind);
+    void showFieldSource(SourceWindow window);
+    void clearSourceSelection(SourceWindow window);
+    // The source selected in window, read when a calculator needs it.
+    SourceChoice fieldSource(SourceWindow window);
+
+    // Empties the calculator's inputs and shows it.
+    void openCalculator(CalculationKind kind);
+    // Shows the calculator with its inputs as they were left.
+    void showCalculator(CalculationKind kind);
+
+    // Hands a result over from the calculator of kind to the result window:
+    // its caption (when the field-source window carries kind's title), the
+    // result text in its disabled box; hides the calculator and shows it.
+    void publishResult(CalculationKind kind, const QString& resultText);
+
+    // A modal message over window.
+    void showMessage(QWidget* window, const Message& message);
+
+    // Hides every window and ends the application.
+    void exitApplication();
+
+private:
+    MainMenu& menu();
+    FieldSourceWindow& sourceWindow(SourceWindow window);
+    CalculatorForm& calculator(CalculationKind kind);
+    ResultWindow& result();
+
+    std::unique_ptr<MessagePresenter> messages_;
+    std::function<void()> quit_;
+    std::unique_ptr<MainMenu> menu_;
+    std::array<std::unique_ptr<FieldSourceWindow>, 2> sourceWindows_; // by SourceWindow
+    std::array<std::unique_ptr<CalculatorForm>, 4> calculators_;      // by CalculationKind
+    std::unique_ptr<ResultWindow> result_;
+};
+
+} // namespace shieldcalc::ui

@@ -119,12 +119,6 @@ void FormsTest::controlsAreWhereDesigned_data() {
     row("Frmsub3", "Lab2", "dB", {3120, 1560, 240, 210});
     row("Frmsub3", "Comm1", "返 回", {3720, 3000, 905, 480});
     row("Frmsub3", "Comm2", "完 成", {4920, 3000, 905, 480});
-    row("Frmsub4", "Comm1", "返 回", {3480, 5160, 905, 480});
-    row("Frmsub4", "Comm4", "退 出", {6360, 5160, 905, 480});
-    row("Frmsub5", "Comm1", "返 回", {3000, 3960, 905, 480});
-    row("Frmsub5", "Comm4", "退 出", {5640, 3960, 905, 480});
-    row("Frmsub7", "Comm1", "返 回", {2760, 3600, 905, 480});
-    row("Frmsub7", "Comm4", "退 出", {5640, 3600, 905, 480});
 }
 
 void FormsTest::controlsAreWhereDesigned() {

@@ -43,7 +43,6 @@ private slots:
     void sourceBackReturnsToClearedMenu();
     void calculatorBackReturnsToClearedSourceWindow_data();
     void calculatorBackReturnsToClearedSourceWindow();
-    void resultBackReturnsToCalculator();
     void resultDoneReturnsToClearedMenu();
     void exitEndsTheApplication_data();
     void exitEndsTheApplication();
@@ -262,17 +261,6 @@ void NavigationTest::calculatorBackReturnsToClearedSourceWindow() {
     QCOMPARE(window(chooser)->windowTitle(), caption);
     QCOMPARE(selectedOption(chooser), -1);
     QVERIFY(selectedOption("frmmain") >= 0);
-}
-
-void NavigationTest::resultBackReturnsToCalculator() {
-    QVERIFY(walk(pathTo("Frmsub3")));
-    QCOMPARE(window("Frmsub3")->windowTitle(), kSolid);
-    QVERIFY(click("Comm1"));
-    QCOMPARE(visibleWindows(), QStringLiteral("Frmsub2"));
-    // Nothing is cleared: the inputs and the chooser's source stay.
-    QCOMPARE(find<QLineEdit>("Frmsub2", "Text1")->text(), QStringLiteral("1"));
-    QCOMPARE(find<QComboBox>("Frmsub2", "Combo1")->currentIndex(), 0);
-    QCOMPARE(selectedOption("Frmsub1"), 0);
 }
 
 void NavigationTest::resultDoneReturnsToClearedMenu() {

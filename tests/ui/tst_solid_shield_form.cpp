@@ -372,10 +372,13 @@ void SolidShieldFormTest::resultBackThenOkAgainRecomputes() {
     QVERIFY(walk(enter("Opt1", "1", "0.1", "10", "#0")));
     QVERIFY(click("Comm2"));
     QCOMPARE(find<QLineEdit>("Frmsub3", "Text1")->text(), QStringLiteral(" 239"));
-    QVERIFY(walk({"Comm1", "Text2=0", "Comm2"}));
+    // Back keeps everything: the inputs and the source chosen before.
+    QVERIFY(click("Comm1"));
+    QCOMPARE(visibleWindows(), QStringLiteral("Frmsub2"));
+    checkFormUnchanged({"1", "0.1", "10"}, QStringLiteral("---铜---"), 0);
+    QVERIFY(walk({"Text2=0", "Comm2"}));
     QCOMPARE(visibleWindows(), QStringLiteral("Frmsub3"));
     QCOMPARE(find<QLineEdit>("Frmsub3", "Text1")->text(), QStringLiteral("-.10352"));
-    // The source chosen before is still the one used.
     QVERIFY(walk({"Comm1", "Text2=0.1", "Comm2"}));
     QCOMPARE(find<QLineEdit>("Frmsub3", "Text1")->text(), QStringLiteral(" 239"));
     QCOMPARE(instances("Frmsub3"), 1);

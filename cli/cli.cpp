@@ -166,31 +166,31 @@ constexpr std::string_view kConventions =
     "single precision. An optional length that is left out, or given as \"\", is 0.\n"
     "Exit status: 0 on success, 1 on an arithmetic fault, 2 on a usage error.\n";
 
-std::string optionSynopsis(const OptionSpec& spec) {
-    std::string synopsis(spec.name);
-    if (!spec.metavar.empty()) {
+std::string optionSynopsis(const OptionSpec& declared) {
+    std::string synopsis(declared.name);
+    if (!declared.metavar.empty()) {
         synopsis += ' ';
-        synopsis += spec.metavar;
+        synopsis += declared.metavar;
     }
     return synopsis;
 }
 
 void writeCommandHelp(const Command& command, std::ostream& out) {
     out << "usage: " << kProgram << ' ' << command.name;
-    for (const OptionSpec& spec : command.options) {
-        const std::string synopsis = optionSynopsis(spec);
-        out << ' ' << (spec.required ? synopsis : "[" + synopsis + "]");
+    for (const OptionSpec& declared : command.options) {
+        const std::string synopsis = optionSynopsis(declared);
+        out << ' ' << (declared.required ? synopsis : "[" + synopsis + "]");
     }
     out << "\n\nThe shielding effectiveness (dB) of " << command.summary << ".\n\noptions:\n";
     std::size_t width = std::string_view("--help").size();
-    for (const OptionSpec& spec : command.options) {
-        width = std::max(width, optionSynopsis(spec).size());
+    for (const OptionSpec& declared : command.options) {
+        width = std::max(width, optionSynopsis(declared).size());
     }
     const auto writeLine = [&](const std::string& synopsis, std::string_view help) {
         out << "  " << synopsis << std::string(width + 2 - synopsis.size(), ' ') << help << '\n';
     };
-    for (const OptionSpec& spec : command.options) {
-        writeLine(optionSynopsis(spec), spec.help);
+    for (const OptionSpec& declared : command.options) {
+        writeLine(optionSynopsis(declared), declared.help);
     }
     writeLine("--help", "print this help");
     out << '\n' << kConventions;
@@ -210,12 +210,12 @@ void writeProgramHelp(std::ostream& out) {
 void writeJsonResult(const Command& command, const ParsedOptions& options, const Evaluation& result,
                      std::ostream& out) {
     JsonObject inputs;
-    for (const OptionSpec& spec : command.options) {
-        const std::string_view key = spec.name.substr(spec.name.find_first_not_of('-'));
-        if (spec.kind == OptionKind::Number) {
-            inputs.addNumber(key, shortestText(options.number(spec.name)));
-        } else if (spec.kind == OptionKind::Choice) {
-            inputs.addString(key, options.word(spec.name));
+    for (const OptionSpec& declared : command.options) {
+        const std::string_view key = declared.name.substr(declared.name.find_first_not_of('-'));
+        if (declared.kind == OptionKind::Number) {
+            inputs.addNumber(key, shortestText(options.number(declared.name)));
+        } else if (declared.kind == OptionKind::Choice) {
+            inputs.addString(key, options.word(declared.name));
         }
     }
     out << JsonObject()

@@ -19,15 +19,15 @@ std::string quoted(std::string_view text) {
     return concat("'", text, "'");
 }
 
-const OptionSpec* findSpec(std::span<const OptionSpec> specs, std::string_view name) {
-    const auto found = std::ranges::find(specs, name, &OptionSpec::name);
-    return found == specs.end() ? nullptr : &*found;
+const OptionSpec* findDeclared(std::span<const OptionSpec> declaredOptions, std::string_view name) {
+    const auto found = std::ranges::find(declaredOptions, name, &OptionSpec::name);
+    return found == declaredOptions.end() ? nullptr : &*found;
 }
 
-float readNumber(const OptionSpec& spec, std::string_view text) {
+float readNumber(const OptionSpec& declared, std::string_view text) {
     if (text.empty()) {
-        if (spec.required) {
-            throw UsageError(concat(spec.name, ": the value is empty"));
+        if (declared.required) {
+            throw UsageError(concat(declared.name, ": the value is empty"));
         }
         return 0; // as an empty optional box on the form
     }
@@ -36,23 +36,23 @@ float readNumber(const OptionSpec& spec, std::string_view text) {
     } catch (const NumberFormatError& error) {
         if (error.reason() == NumberFormatError::Reason::OutOfRange) {
             throw UsageError(
-                concat(spec.name, ": ", quoted(text), " is beyond the single-precision range"));
+                concat(declared.name, ": ", quoted(text), " is beyond the single-precision range"));
         }
-        throw UsageError(concat(spec.name, ": ", quoted(text), " is not a number"));
+        throw UsageError(concat(declared.name, ": ", quoted(text), " is not a number"));
     }
 }
 
-Choice readChoice(const OptionSpec& spec, std::string_view text) {
-    const auto found = std::ranges::find(spec.choices, text, &Choice::word);
-    if (found != spec.choices.end()) {
+Choice readChoice(const OptionSpec& declared, std::string_view text) {
+    const auto found = std::ranges::find(declared.choices, text, &Choice::word);
+    if (found != declared.choices.end()) {
         return *found;
     }
     std::string words;
-    for (const Choice& choice : spec.choices) {
+    for (const Choice& choice : declared.choices) {
         words += words.empty() ? "" : ", ";
         words += choice.word;
     }
-    throw UsageError(concat(spec.name, ": ", quoted(text), " is not one of ", words));
+    throw UsageError(concat(declared.name, ": ", quoted(text), " is not one of ", words));
 }
 
 [[noreturn]] void rejectArgument(std::string_view arg) {
@@ -67,48 +67,49 @@ Choice readChoice(const OptionSpec& spec, std::string_view text) {
 
 } // namespace
 
-ParsedOptions::ParsedOptions(std::span<const OptionSpec> specs)
-    : specs_(specs), values_(specs.size()) {}
+ParsedOptions::ParsedOptions(std::span<const OptionSpec> declaredOptions)
+    : declaredOptions_(declaredOptions), values_(declaredOptions.size()) {}
 
 std::size_t ParsedOptions::indexOf(std::string_view name) const {
-    const OptionSpec* spec = findSpec(specs_, name);
-    if (spec == nullptr) {
+    const OptionSpec* declared = findDeclared(declaredOptions_, name);
+    if (declared == nullptr) {
         throw std::logic_error(concat("no option ", name, " in this sub-command"));
     }
-    return static_cast<std::size_t>(spec - specs_.data());
+    return static_cast<std::size_t>(declared - declaredOptions_.data());
 }
 
-ParsedOptions parseOptions(std::span<const OptionSpec> specs,
+ParsedOptions parseOptions(std::span<const OptionSpec> declaredOptions,
                            std::span<const std::string_view> args) {
-    ParsedOptions parsed(specs);
+    ParsedOptions parsed(declaredOptions);
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const OptionSpec* spec = findSpec(specs, args[i]);
-        if (spec == nullptr) {
+        const OptionSpec* declared = findDeclared(declaredOptions, args[i]);
+        if (declared == nullptr) {
             rejectArgument(args[i]);
         }
-        ParsedOptions::Value& value = parsed.values_[static_cast<std::size_t>(spec - specs.data())];
+        ParsedOptions::Value& value =
+            parsed.values_[static_cast<std::size_t>(declared - declaredOptions.data())];
         if (value.given) {
-            throw UsageError(concat("option ", spec->name, " is given more than once"));
+            throw UsageError(concat("option ", declared->name, " is given more than once"));
         }
         value.given = true;
-        if (spec->kind == OptionKind::Flag) {
+        if (declared->kind == OptionKind::Flag) {
             continue;
         }
         // No number and no choice word is spelt like an option, so an option
         // name here means that the value was left out.
-        if (i + 1 == args.size() || findSpec(specs, args[i + 1]) != nullptr) {
-            throw UsageError(concat("option ", spec->name, " needs a value"));
+        if (i + 1 == args.size() || findDeclared(declaredOptions, args[i + 1]) != nullptr) {
+            throw UsageError(concat("option ", declared->name, " needs a value"));
         }
         const std::string_view text = args[++i];
-        if (spec->kind == OptionKind::Number) {
-            value.number = readNumber(*spec, text);
+        if (declared->kind == OptionKind::Number) {
+            value.number = readNumber(*declared, text);
         } else {
-            value.choice = readChoice(*spec, text);
+            value.choice = readChoice(*declared, text);
         }
     }
-    for (const OptionSpec& spec : specs) {
-        if (spec.required && !parsed.given(spec.name)) {
-            throw UsageError(concat("option ", spec.name, " is required"));
+    for (const OptionSpec& declared : declaredOptions) {
+        if (declared.required && !parsed.given(declared.name)) {
+            throw UsageError(concat("option ", declared.name, " is required"));
         }
     }
     return parsed;

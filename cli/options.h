@@ -43,14 +43,14 @@ public:
 class ParsedOptions;
 
 // args: the arguments after the sub-command's name.
-ParsedOptions parseOptions(std::span<const OptionSpec> specs,
+ParsedOptions parseOptions(std::span<const OptionSpec> declaredOptions,
                            std::span<const std::string_view> args);
 
 // The values of one sub-command's options, looked up by the option's name.
 class ParsedOptions {
 public:
     ParsedOptions() = default;
-    explicit ParsedOptions(std::span<const OptionSpec> specs);
+    explicit ParsedOptions(std::span<const OptionSpec> declaredOptions);
 
     bool given(std::string_view name) const { return values_[indexOf(name)].given; }
     // The number, 0 for an optional number that was left out.
@@ -61,7 +61,7 @@ public:
     std::string_view word(std::string_view name) const { return chosen(name).word; }
 
 private:
-    friend ParsedOptions parseOptions(std::span<const OptionSpec> specs,
+    friend ParsedOptions parseOptions(std::span<const OptionSpec> declaredOptions,
                                       std::span<const std::string_view> args);
 
     struct Value {
@@ -73,7 +73,7 @@ private:
     std::size_t indexOf(std::string_view name) const;
     const Choice& chosen(std::string_view name) const { return values_[indexOf(name)].choice; }
 
-    std::span<const OptionSpec> specs_;
+    std::span<const OptionSpec> declaredOptions_;
     std::vector<Value> values_;
 };
 

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QLocale>
 
+#include <algorithm>
+
 namespace shieldcalc::ui {
 
 namespace {
@@ -57,6 +59,10 @@ QString CalculatorForm::text(const char* box) const {
     return control<QLineEdit>(box)->text();
 }
 
+bool CalculatorForm::anyEmpty(std::initializer_list<const char*> boxes) const {
+    return std::ranges::any_of(boxes, [this](const char* box) { return text(box).isEmpty(); });
+}
+
 float CalculatorForm::number(const char* box) const {
     const auto* edit = control<QLineEdit>(box);
     try {
@@ -65,6 +71,10 @@ float CalculatorForm::number(const char* box) const {
         throw CalculationFailure(
             conversionFailureText(labelOf(*this, edit), edit->text(), error.reason()));
     }
+}
+
+float CalculatorForm::numberIfGiven(const char* box) const {
+    return text(box).isEmpty() ? 0.0f : number(box);
 }
 
 ListIndex CalculatorForm::listIndex(const char* box) const {

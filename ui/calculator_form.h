@@ -18,13 +18,16 @@
 // to the form before showing it.
 #pragma once
 
+#include "core/fault.h"
 #include "core/inputs.h"
 #include "ui/calculation.h"
+#include "ui/fault_text.h"
 #include "ui/form_window.h"
 
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <string>
 
@@ -55,13 +58,31 @@ protected:
 
     // The text of a text box, exactly as it stands.
     QString text(const char* box) const;
+    // Whether any of the text boxes is exactly empty (a text of blanks is not).
+    bool anyEmpty(std::initializer_list<const char*> boxes) const;
     // The text of a text box as a number, converted with the user's locale;
     // throws CalculationFailure naming the box when it is not a number.
     float number(const char* box) const;
+    // number(box), or 0 when the box is empty: an input the chosen case does
+    // not need.
+    float numberIfGiven(const char* box) const;
     // The list index of a drop-down box; kNoChoice when no entry is chosen.
     ListIndex listIndex(const char* box) const;
     // The source chosen in the field-source window of this calculation.
     SourceChoice fieldSource() const;
+
+    // computation(input, source); an arithmetic fault stops the calculation
+    // with the plain explanation that explain gives for it.
+    template <class Input, class Result>
+    static Result compute(Result (*computation)(const Input&, SourceChoice),
+                          QString (*explain)(const ArithmeticFault&, const Input&, SourceChoice),
+                          const Input& input, SourceChoice source) {
+        try {
+            return computation(input, source);
+        } catch (const ArithmeticFault& fault) {
+            throw CalculationFailure(explain(fault, input, source));
+        }
+    }
 
     // A missing input: the question box.
     void ask(const QString& prompt, const QString& title);

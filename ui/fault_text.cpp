@@ -131,4 +131,21 @@ QString faultText(const ArithmeticFault& fault) {
         .arg(sheetText(fault.sheet()), quantityText(fault.quantity()), kindText(fault.kind()));
 }
 
+QString noChoiceText(const char* what, const char* list, const char* choice) {
+    return QStringLiteral("没有选择%1，无法计算。\n请在%2中选择%3。")
+        .arg(QString::fromUtf8(what), QString::fromUtf8(list), QString::fromUtf8(choice));
+}
+
+QString notPositiveText(const InputName& input, float value, const char* where) {
+    const QString advice =
+        input.unit != nullptr
+            ? QStringLiteral("请输入大于0的%1（单位%2）。")
+                  .arg(QString::fromUtf8(input.noun), QString::fromUtf8(input.unit))
+            : QStringLiteral("请输入大于0的%1。").arg(QString::fromUtf8(input.noun));
+    return QStringLiteral("%1为%2，%3无法计算。\n%4")
+        .arg(QString::fromUtf8(input.name),
+             value == 0 ? QStringLiteral("0") : QStringLiteral("负数"), QString::fromUtf8(where),
+             advice);
+}
+
 } // namespace shieldcalc::ui

@@ -111,6 +111,7 @@ void buildForm(QWidget& form, const FormSpec& spec, QButtonGroup& options) {
     form.setFont(songFont(Face::Plain));
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
+    std::vector<std::pair<QLabel*, const char*>> buddies;
     for (const ControlSpec& c : spec.controls) {
         QWidget* control = createControl(form, c, options);
         control->setObjectName(QString::fromUtf8(c.name));
@@ -118,15 +119,20 @@ void buildForm(QWidget& form, const FormSpec& spec, QButtonGroup& options) {
         if (c.face != Face::Plain) {
             control->setFont(songFont(c.face));
         }
+        if (c.index >= 0) {
+            control->setProperty(kIndexProperty, c.index);
+        }
         if (c.tab >= 0) {
             tabOrder.emplace_back(c.tab, control);
         }
-    }
-    for (const ControlSpec& c : spec.controls) {
-        if (c.buddy != nullptr) {
-            auto* label = form.findChild<QLabel*>(QString::fromUtf8(c.name));
-            label->setBuddy(form.findChild<QWidget*>(QString::fromUtf8(c.buddy)));
+        if (c.kind == ControlKind::Label && c.buddy != nullptr) {
+            buddies.emplace_back(static_cast<QLabel*>(control), c.buddy);
         }
+    }
+    // The boxes exist only now; a label array shares one name, a box never does.
+    for (const auto& [label, buddy] : buddies) {
+        label->setBuddy(
+            form.findChild<QWidget*>(QString::fromUtf8(buddy), Qt::FindDirectChildrenOnly));
     }
     std::ranges::sort(tabOrder, {}, &std::pair<int, QWidget*>::first);
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {

@@ -55,27 +55,37 @@ struct ControlSpec {
     Face face;
     const char* buddy;                    // label: the box it names, if any
     std::span<const char* const> entries; // drop-down box: its list
+    int index;                            // element of a control array; -1 for none
 };
+
+// The property that tells the elements of a control array apart: controls
+// that share one object name and differ in their index.
+inline constexpr const char* kIndexProperty = "index";
 
 constexpr ControlSpec label(const char* name, Twips place, const char* caption,
                             const char* buddy = nullptr, Face face = Face::Plain) {
-    return {ControlKind::Label, name, place, caption, -1, face, buddy, {}};
+    return {ControlKind::Label, name, place, caption, -1, face, buddy, {}, -1};
+}
+// Element index of the label array name.
+constexpr ControlSpec labelElement(const char* name, int index, Twips place, const char* caption,
+                                   const char* buddy) {
+    return {ControlKind::Label, name, place, caption, -1, Face::Plain, buddy, {}, index};
 }
 constexpr ControlSpec optionButton(const char* name, Twips place, const char* caption, int tab,
                                    Face face = Face::Plain) {
-    return {ControlKind::OptionButton, name, place, caption, tab, face, nullptr, {}};
+    return {ControlKind::OptionButton, name, place, caption, tab, face, nullptr, {}, -1};
 }
 constexpr ControlSpec commandButton(const char* name, Twips place, const char* caption, int tab) {
-    return {ControlKind::CommandButton, name, place, caption, tab, Face::Plain, nullptr, {}};
+    return {ControlKind::CommandButton, name, place, caption, tab, Face::Plain, nullptr, {}, -1};
 }
 constexpr ControlSpec textBox(const char* name, Twips place, int tab, const char* text = "",
                               Face face = Face::Plain) {
-    return {ControlKind::TextBox, name, place, text, tab, face, nullptr, {}};
+    return {ControlKind::TextBox, name, place, text, tab, face, nullptr, {}, -1};
 }
 // A drop-down box with editable text, showing text until an entry is chosen.
 constexpr ControlSpec comboBox(const char* name, Twips place, int tab, const char* text,
                                std::span<const char* const> entries) {
-    return {ControlKind::ComboBox, name, place, text, tab, Face::Plain, nullptr, entries};
+    return {ControlKind::ComboBox, name, place, text, tab, Face::Plain, nullptr, entries, -1};
 }
 
 struct FormSpec {

@@ -1,9 +1,7 @@
 #include "ui/solid_shield_form.h"
 
-#include "core/fault.h"
 #include "core/result_text.h"
 #include "core/sheet.h"
-#include "ui/fault_text.h"
 #include "ui/material_list.h"
 
 #include <array>
@@ -40,31 +38,24 @@ constexpr const char* kMessageTitle = "实心屏蔽体的屏效计算";
 constexpr const char* kEnterParameters = "请输入参数!";
 constexpr const char* kEnterDistance = "请输入屏蔽体到场源的距离r!";
 
+constexpr InputName kFrequency{"频率f", "频率", "MHz"};
+constexpr InputName kThickness{"壁厚l", "壁厚", "cm"};
+constexpr InputName kDistance{"源到屏蔽体的距离r", "距离", "cm"};
+
 // The plain cause of a fault, where the inputs show it.
 QString explainFault(const ArithmeticFault& fault, const SolidShieldInput& input,
                      SourceChoice source) {
     if (input.material == kNoChoice) {
-        return QStringLiteral("没有选择屏蔽体的材料，无法计算。\n"
-                              "请在“屏蔽体的材料”中选择一种金属。");
+        return noChoiceText("屏蔽体的材料", "“屏蔽体的材料”", "一种金属");
     }
-    if (input.f == 0) {
-        return QStringLiteral("频率f为0，无法计算。\n请输入大于0的频率（单位MHz）。");
+    if (input.f <= 0) {
+        return notPositiveText(kFrequency, input.f);
     }
-    if (input.f < 0) {
-        return QStringLiteral("频率f为负数，无法计算。\n请输入大于0的频率（单位MHz）。");
-    }
-    if (source != FieldSource::PlaneWave && input.r == 0) {
-        return QStringLiteral("源到屏蔽体的距离r为0，近场情况下无法计算。\n"
-                              "请输入大于0的距离（单位cm）。");
-    }
-    if (source != FieldSource::PlaneWave && input.r < 0) {
-        return QStringLiteral("源到屏蔽体的距离r为负数，无法计算。\n"
-                              "请输入大于0的距离（单位cm）。");
+    if (source != FieldSource::PlaneWave && input.r <= 0) {
+        return notPositiveText(kDistance, input.r, "近场情况下");
     }
     if (fault.quantity() == Quantity::MultipleReflectionCorrection && input.l <= 0) {
-        return QStringLiteral("壁厚l为%1时，多次反射修正B无法计算。\n"
-                              "请输入大于0的壁厚（单位cm）。")
-            .arg(input.l == 0 ? QStringLiteral("0") : QStringLiteral("负数"));
+        return notPositiveText(kThickness, input.l, "多次反射修正B");
     }
     return faultText(fault);
 }
@@ -78,13 +69,12 @@ SolidShieldForm::SolidShieldForm(WindowHub& hub)
 
 void SolidShieldForm::calculate() {
     const QString title = QString::fromUtf8(kMessageTitle);
-    if (text("Text1").isEmpty() || text("Text2").isEmpty()) {
+    if (anyEmpty({"Text1", "Text2"})) {
         ask(QString::fromUtf8(kEnterParameters), title);
         return;
     }
     const SourceChoice source = fieldSource();
-    const bool distanceGiven = !text("Text3").isEmpty();
-    if (!distanceGiven && source != FieldSource::PlaneWave) {
+    if (text("Text3").isEmpty() && source != FieldSource::PlaneWave) {
         ask(QString::fromUtf8(kEnterDistance), title);
         return;
     }
@@ -92,15 +82,10 @@ void SolidShieldForm::calculate() {
     SolidShieldInput input;
     input.f = number("Text1");
     input.l = number("Text2");
-    input.r = distanceGiven ? number("Text3") : 0.0f;
+    input.r = numberIfGiven("Text3");
     input.material = listIndex("Combo1");
 
-    double se = 0;
-    try {
-        se = solidShieldSE(input, source);
-    } catch (const ArithmeticFault& fault) {
-        throw CalculationFailure(explainFault(fault, input, source));
-    }
+    const double se = compute(solidShieldSE, explainFault, input, source);
     publish(resultText(se));
 }
 

@@ -1,23 +1,201 @@
 #include "ui/aperture_form.h"
 
+#include "core/aperture.h"
+#include "core/result_text.h"
+#include "ui/material_list.h"
+
 #include <array>
 
 namespace shieldcalc::ui {
 
 namespace {
 
+// rectangular hole, circular hole
+constexpr std::array<const char*, 2> kHoleShapeEntries{"--矩形孔--", "--圆形孔--"};
+
+// The text boxes hold their own names until the field-source window first
+// empties them, which it does before the form is ever shown.
 constexpr std::array kControls{
-    commandButton("Comm1", {3480, 5160, 905, 480}, "返 回", 0),
-    commandButton("Comm4", {6360, 5160, 905, 480}, "退 出", 1),
+    label("Lab1", {600, 360, 2145, 180}, "请选择孔的形状及材料："),
+    label("Lab12", {960, 840, 360, 180}, "形状", "Com1"),
+    comboBox("Com1", {1440, 800, 1300, 300}, 0, kChoosePrompt, kHoleShapeEntries),
+    label("Lab5", {4440, 840, 360, 180}, "材料", "Com2"),
+    comboBox("Com2", {5000, 800, 1300, 300}, 1, kChoosePrompt, kMaterialEntries),
+    label("Lab2", {600, 1320, 1560, 180}, "请输入下列参数："),
+    label("Lab4", {960, 1800, 900, 180}, "孔深l(cm):", "Text1"),
+    textBox("Text1", {1920, 1750, 855, 300}, 2, "Text1"),
+    label("Lab3", {4440, 1800, 900, 180}, "频率f(kHz):", "Text2"),
+    textBox("Text2", {5445, 1750, 855, 300}, 3, "Text2"),
+    label("Lab6", {623, 2520, 1530, 180}, "圆形孔的直径D(cm):", "Text3"),
+    textBox("Text3", {2280, 2490, 855, 300}, 4, "Text3"),
+    label("Lab7", {3600, 2520, 2340, 180}, "干扰源到屏蔽体的距离r(cm):", "Text4"),
+    textBox("Text4", {6120, 2490, 855, 300}, 5, "Text4"),
+    label("Lab8", {600, 3420, 1890, 180}, "单个孔的面积a(cm*cm):", "Text5"),
+    textBox("Text5", {2400, 3405, 855, 300}, 6, "Text5"),
+    label("Lab9", {3600, 3420, 2250, 180}, "每平方厘米面积上的孔数 n:", "Text7"),
+    textBox("Text7", {6120, 3405, 855, 300}, 7, "Text7"),
+    label("Lab10", {645, 4320, 1530, 180}, "孔间导体宽度b(cm)", "Text6"),
+    textBox("Text6", {2280, 4320, 855, 300}, 8, "Text6"),
+    label("Lab11", {3600, 4320, 2520, 180}, "与电场垂直的矩形孔宽度w(cm):", "Text8"),
+    textBox("Text8", {6120, 4320, 855, 300}, 9, "Text8"),
+    commandButton("Comm1", {3480, 5160, 905, 480}, "返 回", 10),
+    commandButton("Comm2", {4920, 5160, 905, 480}, "确 定", 11),
+    commandButton("Comm4", {6360, 5160, 905, 480}, "退 出", 12),
 };
 
 constexpr FormSpec kForm{"Frmsub4", "非实心型屏蔽体效能计算", 7635, 5820, kControls};
 
+// Entered through the field-source window, the hole-shape list shows the
+// prompt with a trailing blank; the material list shows it without.
+constexpr std::array<InputReset, 10> kResets{{
+    {"Text1", ""},
+    {"Text2", ""},
+    {"Text3", ""},
+    {"Text4", ""},
+    {"Text5", ""},
+    {"Text6", ""},
+    {"Text7", ""},
+    {"Text8", ""},
+    {"Com1", "--请选择-- "},
+    {"Com2", kChoosePrompt},
+}};
+
+// The missing-parameters message is titled with the calculation's title; the
+// three that follow it with a title of their own, without "型".
+constexpr const char* kParametersTitle = "非实心型屏蔽体的屏效计算";
+constexpr const char* kMessageTitle = "非实心屏蔽体的屏效计算";
+constexpr const char* kEnterParameters = "请输入参数!";
+constexpr const char* kEnterDistance = "请输入屏蔽体到场源的距离r!";
+constexpr const char* kEnterDiameter = "请输入圆形孔的直径!";
+constexpr const char* kEnterWidth = "请输入与电场垂直的矩形孔宽度!";
+
+constexpr auto kRectangular = static_cast<ListIndex>(HoleShape::RectangularHole);
+constexpr auto kCircular = static_cast<ListIndex>(HoleShape::CircularHole);
+
+constexpr InputName kDepth{"孔深l", "孔深", "cm"};
+constexpr InputName kFrequency{"频率f", "频率", "kHz"};
+constexpr InputName kDiameter{"圆形孔的直径D", "直径", "cm"};
+constexpr InputName kDistance{"干扰源到屏蔽体的距离r", "距离", "cm"};
+constexpr InputName kArea{"单个孔的面积a", "面积", "cm*cm"};
+constexpr InputName kHoleCount{"每平方厘米面积上的孔数n", "孔数", nullptr};
+constexpr InputName kConductorWidth{"孔间导体宽度b", "宽度", "cm"};
+constexpr InputName kHoleWidth{"与电场垂直的矩形孔宽度w", "宽度", "cm"};
+
+// The plain cause of a fault, by the term that could not be computed.
+QString explainFault(const ArithmeticFault& fault, const ApertureInput& input,
+                     SourceChoice source) {
+    const bool rectangular = input.shape == kRectangular;
+    const bool circular = input.shape == kCircular;
+    const bool nearField = source != FieldSource::PlaneWave;
+    switch (fault.quantity()) {
+    case Quantity::HoleAttenuation: // l / w or l / D
+        if (rectangular && input.w == 0) {
+            return notPositiveText(kHoleWidth, input.w);
+        }
+        if (circular && input.D == 0) {
+            return notPositiveText(kDiameter, input.D);
+        }
+        break;
+    case Quantity::Wavelength: // the electric source's 3e8 / f
+        if (input.f == 0) {
+            return notPositiveText(kFrequency, input.f);
+        }
+        break;
+    case Quantity::HoleRatio:      // D / r with the magnetic source
+    case Quantity::HoleReflection: // the logarithm of k = 0
+        if (!nearField && input.f == 0) {
+            return notPositiveText(kFrequency, input.f);
+        }
+        if (nearField && input.r == 0) {
+            return notPositiveText(kDistance, input.r, "近场情况下");
+        }
+        break;
+    case Quantity::HoleCountCorrection: // the logarithm of a * n
+        if (input.a <= 0) {
+            return notPositiveText(kArea, input.a);
+        }
+        if (input.n <= 0) {
+            return notPositiveText(kHoleCount, input.n);
+        }
+        break;
+    case Quantity::SkinDepthFactor: // the square root of f * muR * sigmaR
+        if (input.f < 0) {
+            return notPositiveText(kFrequency, input.f);
+        }
+        break;
+    case Quantity::ConductorWidthCorrection: // (b * skin-depth factor)^-2.3
+        if (input.material == kNoChoice) {
+            return noChoiceText("屏蔽体的材料", "“材料”", "一种金属");
+        }
+        if (input.f == 0) {
+            return notPositiveText(kFrequency, input.f);
+        }
+        if (input.b <= 0) {
+            return notPositiveText(kConductorWidth, input.b);
+        }
+        break;
+    case Quantity::CouplingCorrection: // coth(A / 8.686), A = 0 without a hole
+        if (!rectangular && !circular) {
+            return noChoiceText("孔的形状", "“形状”", "矩形孔或圆形孔");
+        }
+        if (input.l <= 0) {
+            return notPositiveText(kDepth, input.l);
+        }
+        if (rectangular && input.w < 0) {
+            return notPositiveText(kHoleWidth, input.w);
+        }
+        if (circular && input.D < 0) {
+            return notPositiveText(kDiameter, input.D);
+        }
+        break;
+    default:
+        break;
+    }
+    return faultText(fault);
+}
+
 } // namespace
 
-std::unique_ptr<CalculatorForm> makeApertureForm(WindowHub& hub) {
-    return std::make_unique<CalculatorForm>(hub, kForm, CalculationKind::NonSolidShield,
-                                            std::span<const InputReset>{});
+ApertureForm::ApertureForm(WindowHub& hub)
+    : CalculatorForm(hub, kForm, CalculationKind::NonSolidShield, kResets) {
+    onOk(&ApertureForm::calculate);
+}
+
+void ApertureForm::calculate() {
+    if (anyEmpty({"Text1", "Text2", "Text5", "Text6", "Text7"})) {
+        ask(QString::fromUtf8(kEnterParameters), QString::fromUtf8(kParametersTitle));
+        return;
+    }
+    const QString title = QString::fromUtf8(kMessageTitle);
+    const SourceChoice source = fieldSource();
+    if (source != FieldSource::PlaneWave && text("Text4").isEmpty()) {
+        ask(QString::fromUtf8(kEnterDistance), title);
+        return;
+    }
+    const ListIndex shape = listIndex("Com1");
+    if (shape == kCircular && text("Text3").isEmpty()) {
+        ask(QString::fromUtf8(kEnterDiameter), title);
+        return;
+    }
+    if (shape == kRectangular && text("Text8").isEmpty()) {
+        ask(QString::fromUtf8(kEnterWidth), title);
+        return;
+    }
+
+    ApertureInput input;
+    input.l = number("Text1");
+    input.f = number("Text2");
+    input.a = number("Text5");
+    input.n = number("Text7");
+    input.b = number("Text6");
+    input.D = numberIfGiven("Text3");
+    input.r = numberIfGiven("Text4");
+    input.w = numberIfGiven("Text8");
+    input.shape = shape;
+    input.material = listIndex("Com2");
+
+    const double se = compute(apertureSE, explainFault, input, source);
+    publish(resultText(se));
 }
 
 } // namespace shieldcalc::ui

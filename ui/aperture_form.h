@@ -1,16 +1,23 @@
 // Frmsub4, the aperture-array (non-solid) shield calculator form.
 //
-// For now the window has its caption, its size, Back and Exit, so that the
-// menu and the field-source window can route to it and back; its inputs and
-// its OK come with the calculation itself.
+// Hole shape and material from two lists; hole depth (cm), frequency (kHz),
+// the diameter of a circular hole or the width of a rectangular one (cm), the
+// distance from the source (cm, not needed for the plane wave), the area of
+// one hole (cm*cm), the conductor width between holes (cm) and the number of
+// holes per square centimetre go through apertureSE with the source chosen on
+// Frmsub1, and the result to the result window.
 #pragma once
 
 #include "ui/calculator_form.h"
 
-#include <memory>
-
 namespace shieldcalc::ui {
 
-std::unique_ptr<CalculatorForm> makeApertureForm(WindowHub& hub);
+class ApertureForm final : public CalculatorForm {
+public:
+    explicit ApertureForm(WindowHub& hub);
+
+private:
+    void calculate(); // OK
+};
 
 } // namespace shieldcalc::ui

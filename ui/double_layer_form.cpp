@@ -1,23 +1,115 @@
 #include "ui/double_layer_form.h"
 
+#include "core/double_layer.h"
+#include "core/result_text.h"
+#include "ui/material_list.h"
+
 #include <array>
 
 namespace shieldcalc::ui {
 
 namespace {
 
+// The two material labels are one label array Lab4: element 1 names the first
+// sheet's list, element 0 the second's.
 constexpr std::array kControls{
-    commandButton("Comm1", {3000, 3960, 905, 480}, "返 回", 0),
-    commandButton("Comm4", {5640, 3960, 905, 480}, "退 出", 1),
+    label("Lab1", {240, 240, 1560, 180}, "请输入下列参数："),
+    label("Lab2", {240, 840, 990, 180}, "频率f(kHz):", "Text1"),
+    textBox("Text1", {2160, 720, 1215, 300}, 0),
+    label("Label1", {240, 1440, 810, 180}, "第一层板:"),
+    label("Lab3", {1080, 1440, 990, 180}, "厚度l1(cm):", "Text2"),
+    textBox("Text2", {2160, 1320, 1215, 300}, 1),
+    label("Lab7", {3600, 1440, 1530, 180}, "到源的距离r1(cm):", "Text3"),
+    textBox("Text3", {5760, 1320, 1290, 300}, 2),
+    labelElement("Lab4", 1, {3600, 2040, 1170, 180}, "屏蔽体的材料:", "Combo1"),
+    comboBox("Combo1", {5760, 1920, 1290, 300}, 3, kChoosePrompt, kMaterialEntries),
+    label("Label2", {240, 2640, 810, 180}, "第二层板:"),
+    label("Label3", {1080, 2640, 990, 180}, "厚度l2(cm):", "Text5"),
+    textBox("Text5", {2160, 2520, 1215, 300}, 4),
+    label("Label4", {3600, 2640, 2070, 180}, "与第一层板的距离r2(cm):", "Text6"),
+    textBox("Text6", {5760, 2520, 1290, 300}, 5),
+    labelElement("Lab4", 0, {3600, 3240, 1170, 180}, "屏蔽体的材料:", "Combo2"),
+    comboBox("Combo2", {5760, 3120, 1290, 300}, 6, kChoosePrompt, kMaterialEntries),
+    commandButton("Comm1", {3000, 3960, 905, 480}, "返 回", 7),
+    commandButton("Comm2", {4320, 3960, 905, 480}, "确 定", 8),
+    commandButton("Comm4", {5640, 3960, 905, 480}, "退 出", 9),
 };
 
 constexpr FormSpec kForm{"Frmsub5", "双层屏蔽体的效能计算", 7230, 4725, kControls};
 
+constexpr std::array<InputReset, 7> kResets{{
+    {"Text1", ""},
+    {"Text2", ""},
+    {"Text3", ""},
+    {"Text5", ""},
+    {"Text6", ""},
+    {"Combo1", kChoosePrompt},
+    {"Combo2", kChoosePrompt},
+}};
+
+// The missing-parameters message speaks of a conductive plate; the missing
+// distance r1 is titled with the calculation's title.
+constexpr const char* kParametersTitle = "导体平板的屏效计算";
+constexpr const char* kDistanceTitle = "双层屏蔽体的屏效计算";
+constexpr const char* kEnterParameters = "请输入参数!";
+constexpr const char* kEnterDistance = "请输入屏蔽体1到场源的距离r1!";
+
+constexpr InputName kFrequency{"频率f", "频率", "kHz"};
+constexpr InputName kDistance1{"第一层板到源的距离r1", "距离", "cm"};
+constexpr InputName kDistance2{"与第一层板的距离r2", "距离", "cm"};
+
+// The plain cause of a fault, where the inputs show it.
+QString explainFault(const ArithmeticFault& fault, const DoubleLayerInput& input,
+                     SourceChoice source) {
+    if (fault.sheet() == 1 && input.material1 == kNoChoice) {
+        return noChoiceText("第一层板的材料", "第一层板的“屏蔽体的材料”", "一种金属");
+    }
+    if (fault.sheet() == 2 && input.material2 == kNoChoice) {
+        return noChoiceText("第二层板的材料", "第二层板的“屏蔽体的材料”", "一种金属");
+    }
+    if (input.f <= 0) {
+        return notPositiveText(kFrequency, input.f);
+    }
+    if (fault.sheet() == 1 && source != FieldSource::PlaneWave && input.r1 <= 0) {
+        return notPositiveText(kDistance1, input.r1, "近场情况下");
+    }
+    // With r2 = 0 the gap term takes the logarithm of 1 - rho1 * rho2, which
+    // is 0 when both sheets reflect fully, as they do near a magnetic source.
+    if (fault.quantity() == Quantity::GapCorrection && input.r2 <= 0) {
+        return notPositiveText(kDistance2, input.r2, "两层板间的修正项");
+    }
+    return faultText(fault);
+}
+
 } // namespace
 
-std::unique_ptr<CalculatorForm> makeDoubleLayerForm(WindowHub& hub) {
-    return std::make_unique<CalculatorForm>(hub, kForm, CalculationKind::DoubleLayerShield,
-                                            std::span<const InputReset>{});
+DoubleLayerForm::DoubleLayerForm(WindowHub& hub)
+    : CalculatorForm(hub, kForm, CalculationKind::DoubleLayerShield, kResets) {
+    onOk(&DoubleLayerForm::calculate);
+}
+
+void DoubleLayerForm::calculate() {
+    if (anyEmpty({"Text1", "Text2", "Text5", "Text6"})) {
+        ask(QString::fromUtf8(kEnterParameters), QString::fromUtf8(kParametersTitle));
+        return;
+    }
+    const SourceChoice source = fieldSource();
+    if (text("Text3").isEmpty() && source != FieldSource::PlaneWave) {
+        ask(QString::fromUtf8(kEnterDistance), QString::fromUtf8(kDistanceTitle));
+        return;
+    }
+
+    DoubleLayerInput input;
+    input.f = number("Text1");
+    input.l1 = number("Text2");
+    input.r1 = numberIfGiven("Text3");
+    input.l2 = number("Text5");
+    input.r2 = number("Text6");
+    input.material1 = listIndex("Combo1");
+    input.material2 = listIndex("Combo2");
+
+    const float se = compute(doubleLayerSE, explainFault, input, source);
+    publish(resultText(se));
 }
 
 } // namespace shieldcalc::ui

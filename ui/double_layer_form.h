@@ -1,16 +1,22 @@
 // Frmsub5, the double-layer shield calculator form.
 //
-// For now the window has its caption, its size, Back and Exit, so that the
-// menu and the field-source window can route to it and back; its inputs and
-// its OK come with the calculation itself.
+// Frequency (kHz); for the first sheet its thickness, its distance from the
+// source (cm, not needed for the plane wave) and its material; for the second
+// its thickness, its distance from the first sheet (cm) and its material. They
+// go through doubleLayerSE with the source chosen on Frmsub1, and the result
+// to the result window.
 #pragma once
 
 #include "ui/calculator_form.h"
 
-#include <memory>
-
 namespace shieldcalc::ui {
 
-std::unique_ptr<CalculatorForm> makeDoubleLayerForm(WindowHub& hub);
+class DoubleLayerForm final : public CalculatorForm {
+public:
+    explicit DoubleLayerForm(WindowHub& hub);
+
+private:
+    void calculate(); // OK
+};
 
 } // namespace shieldcalc::ui

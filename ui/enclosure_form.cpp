@@ -1,5 +1,9 @@
 #include "ui/enclosure_form.h"
 
+#include "core/enclosure.h"
+#include "core/result_text.h"
+#include "ui/material_list.h"
+
 #include <array>
 
 namespace shieldcalc::ui {
@@ -7,17 +11,136 @@ namespace shieldcalc::ui {
 namespace {
 
 constexpr std::array kControls{
-    commandButton("Comm1", {2760, 3600, 905, 480}, "返 回", 0),
-    commandButton("Comm4", {5640, 3600, 905, 480}, "退 出", 1),
+    label("Lab1", {240, 120, 1815, 375}, "请输入下面的参数："),
+    label("Lab2", {360, 840, 1215, 495}, "频率f(KHZ):", "Text1"),
+    textBox("Text1", {1320, 720, 1215, 375}, 0),
+    label("Lab3", {3000, 840, 1215, 495}, "壁厚l(cm):", "Text2"),
+    textBox("Text2", {3960, 720, 1215, 375}, 1),
+    label("Lab4", {360, 1680, 1215, 495}, "屏蔽体的材料:", "Combo1"),
+    comboBox("Combo1", {1560, 1635, 1300, 300}, 2, kChoosePrompt, kMaterialEntries),
+    label("Label1", {360, 2520, 1695, 375}, "长方体的尺寸参数："),
+    label("Label2", {2040, 2520, 735, 255}, "长a(cm)", "Text3"),
+    textBox("Text3", {2760, 2400, 735, 375}, 3),
+    label("Label4", {3600, 2520, 735, 255}, "宽b(cm)", "Text4"),
+    textBox("Text4", {4320, 2400, 735, 375}, 4),
+    label("Label3", {5160, 2520, 735, 255}, "高h(cm)", "Text5"),
+    textBox("Text5", {5880, 2400, 735, 375}, 5),
+    commandButton("Comm1", {2760, 3600, 905, 480}, "返 回", 6),
+    commandButton("Comm2", {4200, 3600, 905, 480}, "确 定", 7),
+    commandButton("Comm4", {5640, 3600, 905, 480}, "退 出", 8),
 };
 
 constexpr FormSpec kForm{"Frmsub7", "长方体导体壳体屏效计算", 6765, 4470, kControls};
 
+constexpr std::array<InputReset, 6> kResets{{
+    {"Text1", ""},
+    {"Text2", ""},
+    {"Text3", ""},
+    {"Text4", ""},
+    {"Text5", ""},
+    {"Combo1", kChoosePrompt},
+}};
+
+constexpr const char* kMessageTitle = "长方体导体壳体屏效计算";
+constexpr const char* kEnterParameters = "请输入参数!";
+
+constexpr InputName kFrequency{"频率f", "频率", "kHz"};
+constexpr InputName kWall{"壁厚l", "壁厚", "cm"};
+
+struct Dimension {
+    InputName name;
+    float value;
+};
+
+// The first of the box's dimensions that is 0 (or negative), explained;
+// empty when there is none.
+QString dimensionText(const EnclosureInput& input, bool negative) {
+    const std::array<Dimension, 3> dimensions{{
+        {{"长方体的长a", "长度", "cm"}, input.a},
+        {{"长方体的宽b", "宽度", "cm"}, input.b},
+        {{"长方体的高h", "高度", "cm"}, input.h},
+    }};
+    for (const Dimension& d : dimensions) {
+        if (negative ? d.value < 0 : d.value == 0) {
+            return notPositiveText(d.name, d.value);
+        }
+    }
+    return {};
+}
+
+// The plain cause of a fault, by the quantity that could not be computed.
+QString explainFault(const ArithmeticFault& fault, const EnclosureInput& input,
+                     SourceChoice source) {
+    switch (fault.quantity()) {
+    case Quantity::SkinDepth: // 1 / sqrt(F * muR * sigmaR)
+        if (input.material == kNoChoice) {
+            return noChoiceText("屏蔽体的材料", "“屏蔽体的材料”", "一种金属");
+        }
+        if (input.f <= 0) {
+            return notPositiveText(kFrequency, input.f);
+        }
+        break;
+    case Quantity::EquivalentRadius: // the cube root of a negative volume
+        if (QString cause = dimensionText(input, true); !cause.isEmpty()) {
+            return cause;
+        }
+        break;
+    case Quantity::StaticFactor: // divided by the radius 0 of a flat box
+        if (QString cause = dimensionText(input, false); !cause.isEmpty()) {
+            return cause;
+        }
+        break;
+    case Quantity::ElectricTerm: // the thin-wall formula divides by l
+        if (input.l == 0) {
+            return notPositiveText(kWall, input.l, "电场源的近场情况下");
+        }
+        break;
+    case Quantity::ShieldingEffectiveness: // the logarithms of the last step
+        if (QString cause = dimensionText(input, false); !cause.isEmpty()) {
+            return cause; // a flat box: the electric term is 0
+        }
+        if (input.l < 0) {
+            return notPositiveText(kWall, input.l);
+        }
+        if (source == FieldSource::MagneticSource && fault.kind() == FaultKind::LogOfNonPositive) {
+            return QStringLiteral("壁厚l不小于长方体的等效球半径，厚壁公式无法计算。\n"
+                                  "请检查壁厚和长方体的尺寸。");
+        }
+        if (fault.kind() == FaultKind::Overflow || fault.kind() == FaultKind::LogOfNonPositive) {
+            // e^(l / skin depth) too large for a number, or its inverse 0
+            return QStringLiteral("壁厚l比趋肤深度大得太多，屏效超出了可以计算的范围。\n"
+                                  "请检查壁厚和频率。");
+        }
+        break;
+    default:
+        break;
+    }
+    return faultText(fault);
+}
+
 } // namespace
 
-std::unique_ptr<CalculatorForm> makeEnclosureForm(WindowHub& hub) {
-    return std::make_unique<CalculatorForm>(hub, kForm, CalculationKind::EnclosureShield,
-                                            std::span<const InputReset>{});
+EnclosureForm::EnclosureForm(WindowHub& hub)
+    : CalculatorForm(hub, kForm, CalculationKind::EnclosureShield, kResets) {
+    onOk(&EnclosureForm::calculate);
+}
+
+void EnclosureForm::calculate() {
+    if (anyEmpty({"Text1", "Text2", "Text3", "Text4", "Text5"})) {
+        ask(QString::fromUtf8(kEnterParameters), QString::fromUtf8(kMessageTitle));
+        return;
+    }
+
+    EnclosureInput input;
+    input.f = number("Text1");
+    input.l = number("Text2");
+    input.a = number("Text3");
+    input.b = number("Text4");
+    input.h = number("Text5");
+    input.material = listIndex("Combo1");
+
+    const float se = compute(enclosureSE, explainFault, input, fieldSource());
+    publish(resultText(se));
 }
 
 } // namespace shieldcalc::ui

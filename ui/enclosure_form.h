@@ -1,16 +1,20 @@
 // Frmsub7, the rectangular enclosure calculator form.
 //
-// For now the window has its caption, its size, Back and Exit, so that the
-// menu and the field-source window can route to it and back; its inputs and
-// its OK come with the calculation itself.
+// Frequency (kHz), wall thickness (cm), material and the box's length, width
+// and height (cm) go through enclosureSE with the source chosen on Frmsub6
+// (magnetic or electric), and the result to the result window.
 #pragma once
 
 #include "ui/calculator_form.h"
 
-#include <memory>
-
 namespace shieldcalc::ui {
 
-std::unique_ptr<CalculatorForm> makeEnclosureForm(WindowHub& hub);
+class EnclosureForm final : public CalculatorForm {
+public:
+    explicit EnclosureForm(WindowHub& hub);
+
+private:
+    void calculate(); // OK
+};
 
 } // namespace shieldcalc::ui

@@ -112,13 +112,13 @@ CalculatorForm& WindowHub::calculator(CalculationKind kind) {
             slot = std::make_unique<SolidShieldForm>(*this);
             break;
         case CalculationKind::NonSolidShield:
-            slot = makeApertureForm(*this);
+            slot = std::make_unique<ApertureForm>(*this);
             break;
         case CalculationKind::DoubleLayerShield:
-            slot = makeDoubleLayerForm(*this);
+            slot = std::make_unique<DoubleLayerForm>(*this);
             break;
         case CalculationKind::EnclosureShield:
-            slot = makeEnclosureForm(*this);
+            slot = std::make_unique<EnclosureForm>(*this);
             break;
         }
     }

@@ -53,6 +53,8 @@ QFont songFont(Face face) {
 void showPrompt(QComboBox& box, const QString& text) {
     box.setCurrentIndex(-1);
     box.setEditText(text);
+    // A prompt wider than the box shows its beginning, not its end.
+    box.lineEdit()->setCursorPosition(0);
 }
 
 ListIndex chosenEntry(const QComboBox& box) {

@@ -99,7 +99,8 @@ struct FormSpec {
 // to options, with ids 0, 1, ... in table order.
 void buildForm(QWidget& form, const FormSpec& spec, QButtonGroup& options);
 
-// Shows text in a drop-down box with no entry chosen.
+// Shows text in a drop-down box with editable text, from its beginning, with
+// no entry chosen.
 void showPrompt(QComboBox& box, const QString& text);
 
 // The list index of the entry the box shows: the entry whose text is exactly

@@ -405,6 +405,7 @@ void FormsTest::listEntries() {
     QCOMPARE(shown, entries);
     QVERIFY(list->isEditable());
     QCOMPARE(list->currentIndex(), -1);
+    QCOMPARE(list->lineEdit()->cursorPosition(), 0); // the prompt shows from its beginning
 }
 
 void FormsTest::apertureFormAtCreation() {

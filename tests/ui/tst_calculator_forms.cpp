@@ -154,19 +154,19 @@ private:
 };
 
 QStringList CalculatorFormsTest::state(const QString& form) {
-    QStringList state;
+    QStringList seen;
     const QWidget* w = window(form);
     for (const QLineEdit* box : w->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
-        state << box->objectName() + '=' + box->text();
+        seen << box->objectName() + '=' + box->text();
     }
     for (const QComboBox* box : w->findChildren<QComboBox*>(Qt::FindDirectChildrenOnly)) {
-        state << box->objectName() + '=' + box->currentText() + '#' +
-                     QString::number(box->currentIndex());
+        seen << box->objectName() + '=' + box->currentText() + '#' +
+                    QString::number(box->currentIndex());
     }
     for (const char* chooser : {"frmmain", "Frmsub1", "Frmsub6"}) {
-        state << chooser + QStringLiteral(":%1").arg(selectedOption(chooser));
+        seen << chooser + QStringLiteral(":%1").arg(selectedOption(chooser));
     }
-    return state;
+    return seen;
 }
 
 void CalculatorFormsTest::workedExamplesAreShown_data() {

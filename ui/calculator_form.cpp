@@ -36,9 +36,9 @@ QString labelOf(const QWidget& form, const QWidget* box) {
 
 } // namespace
 
-CalculatorForm::CalculatorForm(WindowHub& hub, const FormSpec& spec, CalculationKind kind,
+CalculatorForm::CalculatorForm(WindowHub& hub, const FormSpec& design, CalculationKind kind,
                                std::span<const InputReset> resets)
-    : FormWindow(hub, spec), kind_(kind), resets_(resets) {
+    : FormWindow(hub, design), kind_(kind), resets_(resets) {
     onClick("Comm1", &CalculatorForm::Comm1_Click);
     onClick("Comm4", &CalculatorForm::Comm4_Click);
 }

@@ -42,7 +42,7 @@ struct InputReset {
 
 class CalculatorForm : public FormWindow {
 public:
-    CalculatorForm(WindowHub& hub, const FormSpec& spec, CalculationKind kind,
+    CalculatorForm(WindowHub& hub, const FormSpec& design, CalculationKind kind,
                    std::span<const InputReset> resets);
 
     void resetInputs();

@@ -34,8 +34,8 @@ constexpr std::array kEnclosureSources{FieldSource::MagneticSource, FieldSource:
 
 } // namespace
 
-FieldSourceWindow::FieldSourceWindow(WindowHub& hub, const FieldSourceSpec& spec)
-    : FormWindow(hub, spec.form), spec_(spec) {
+FieldSourceWindow::FieldSourceWindow(WindowHub& hub, const FieldSourceSpec& design)
+    : FormWindow(hub, design.form), design_(design) {
     onClick("Comm1", &FieldSourceWindow::Comm1_Click);
     onClick("Comm2", &FieldSourceWindow::Comm2_Click);
     onClick("Comm4", &FieldSourceWindow::Comm4_Click);
@@ -46,7 +46,7 @@ SourceChoice FieldSourceWindow::source() const {
     if (chosen < 0) {
         return std::nullopt;
     }
-    return spec_.sources[static_cast<std::size_t>(chosen)];
+    return design_.sources[static_cast<std::size_t>(chosen)];
 }
 
 void FieldSourceWindow::Comm1_Click() {
@@ -58,16 +58,17 @@ void FieldSourceWindow::Comm1_Click() {
 
 void FieldSourceWindow::Comm2_Click() {
     if (!source()) {
-        const QString title =
-            spec_.noChoiceTitle != nullptr ? QString::fromUtf8(spec_.noChoiceTitle) : windowTitle();
+        const QString title = design_.noChoiceTitle != nullptr
+                                  ? QString::fromUtf8(design_.noChoiceTitle)
+                                  : windowTitle();
         hub().showMessage(this, question(QString::fromUtf8(kChooseCase), title));
         return;
     }
     const std::optional<CalculationKind> next =
-        spec_.calculation ? spec_.calculation : calculationWithTitle(windowTitle());
+        design_.calculation ? design_.calculation : calculationWithTitle(windowTitle());
     // The menu titles this window before showing it, so a title of another
     // window's calculation, or none, cannot occur; stay rather than vanish.
-    if (!next || sourceWindowOf(*next) != spec_.window) {
+    if (!next || sourceWindowOf(*next) != design_.window) {
         return;
     }
     hide();

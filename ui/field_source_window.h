@@ -33,7 +33,7 @@ struct FieldSourceSpec {
 
 class FieldSourceWindow final : public FormWindow {
 public:
-    FieldSourceWindow(WindowHub& hub, const FieldSourceSpec& spec);
+    FieldSourceWindow(WindowHub& hub, const FieldSourceSpec& design);
 
     SourceChoice source() const;
 
@@ -42,7 +42,7 @@ private:
     void Comm2_Click(); // OK
     void Comm4_Click(); // Exit
 
-    FieldSourceSpec spec_;
+    FieldSourceSpec design_;
 };
 
 std::unique_ptr<FieldSourceWindow> makeSheetSourceWindow(WindowHub& hub);     // Frmsub1

@@ -64,9 +64,9 @@ ListIndex chosenEntry(const QComboBox& box) {
 
 namespace {
 
-QWidget* createControl(QWidget& form, const ControlSpec& spec, QButtonGroup& options) {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+QWidget* createControl(QWidget& form, const ControlSpec& design, QButtonGroup& options) {
+    const QString text = QString::fromUtf8(design.text);
+    switch (design.kind) {
     case ControlKind::Label: {
         auto* label = new QLabel(text, &form);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -88,7 +88,7 @@ QWidget* createControl(QWidget& form, const ControlSpec& spec, QButtonGroup& opt
         auto* box = new QComboBox(&form);
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
-        for (const char* entry : spec.entries) {
+        for (const char* entry : design.entries) {
             box->addItem(QString::fromUtf8(entry));
         }
         showPrompt(*box, text);
@@ -106,15 +106,15 @@ QRect pixelRect(const Twips& t) {
 
 } // namespace
 
-void buildForm(QWidget& form, const FormSpec& spec, QButtonGroup& options) {
-    form.setObjectName(QString::fromUtf8(spec.name));
-    form.setWindowTitle(QString::fromUtf8(spec.caption));
-    form.setFixedSize(twipsToPixels(spec.width), twipsToPixels(spec.height));
+void buildForm(QWidget& form, const FormSpec& design, QButtonGroup& options) {
+    form.setObjectName(QString::fromUtf8(design.name));
+    form.setWindowTitle(QString::fromUtf8(design.caption));
+    form.setFixedSize(twipsToPixels(design.width), twipsToPixels(design.height));
     form.setFont(songFont(Face::Plain));
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
     std::vector<std::pair<QLabel*, const char*>> buddies;
-    for (const ControlSpec& c : spec.controls) {
+    for (const ControlSpec& c : design.controls) {
         QWidget* control = createControl(form, c, options);
         control->setObjectName(QString::fromUtf8(c.name));
         control->setGeometry(pixelRect(c.place));

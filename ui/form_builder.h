@@ -95,9 +95,9 @@ struct FormSpec {
     std::span<const ControlSpec> controls;
 };
 
-// Creates the controls of spec as children of form and adds its option buttons
+// Creates the controls of design as children of form and adds its option buttons
 // to options, with ids 0, 1, ... in table order.
-void buildForm(QWidget& form, const FormSpec& spec, QButtonGroup& options);
+void buildForm(QWidget& form, const FormSpec& design, QButtonGroup& options);
 
 // Shows text in a drop-down box with editable text, from its beginning, with
 // no entry chosen.

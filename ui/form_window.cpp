@@ -7,8 +7,8 @@
 
 namespace shieldcalc::ui {
 
-FormWindow::FormWindow(WindowHub& hub, const FormSpec& spec) : hub_(hub) {
-    buildForm(*this, spec, options_);
+FormWindow::FormWindow(WindowHub& hub, const FormSpec& design) : hub_(hub) {
+    buildForm(*this, design, options_);
     if (const QScreen* display = screen()) {
         move(display->availableGeometry().center() - rect().center());
     }

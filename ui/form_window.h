@@ -20,7 +20,7 @@ class WindowHub;
 
 class FormWindow : public QWidget {
 public:
-    FormWindow(WindowHub& hub, const FormSpec& spec);
+    FormWindow(WindowHub& hub, const FormSpec& design);
 
     // Index, in table order, of the selected option button; -1 when none is.
     int selectedOption() const;

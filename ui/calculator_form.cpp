@@ -1,10 +1,11 @@
 #include "ui/calculator_form.h"
 
+#include "ui/choice_box.h"
+
 #include "core/number_text.h"
 #include "ui/fault_text.h"
 #include "ui/window_hub.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -49,8 +50,8 @@ void CalculatorForm::resetInputs() {
         auto* box = control<QWidget>(reset.box);
         if (auto* edit = qobject_cast<QLineEdit*>(box)) {
             edit->setText(text);
-        } else if (auto* combo = qobject_cast<QComboBox*>(box)) {
-            showPrompt(*combo, text);
+        } else if (auto* choice = qobject_cast<ChoiceBox*>(box)) {
+            choice->showPrompt(text);
         }
     }
 }
@@ -78,7 +79,7 @@ float CalculatorForm::numberIfGiven(const char* box) const {
 }
 
 ListIndex CalculatorForm::listIndex(const char* box) const {
-    return chosenEntry(*control<QComboBox>(box));
+    return control<ChoiceBox>(box)->listIndex();
 }
 
 SourceChoice CalculatorForm::fieldSource() const {

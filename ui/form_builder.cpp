@@ -1,8 +1,9 @@
 #include "ui/form_builder.h"
 
+#include "ui/choice_box.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,18 +51,6 @@ QFont songFont(Face face) {
     return font;
 }
 
-void showPrompt(QComboBox& box, const QString& text) {
-    box.setCurrentIndex(-1);
-    box.setEditText(text);
-    // A prompt wider than the box shows its beginning, not its end.
-    box.lineEdit()->setCursorPosition(0);
-}
-
-ListIndex chosenEntry(const QComboBox& box) {
-    return static_cast<ListIndex>(
-        box.findText(box.currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive));
-}
-
 namespace {
 
 QWidget* createControl(QWidget& form, const ControlSpec& design, QButtonGroup& options) {
@@ -85,13 +74,11 @@ QWidget* createControl(QWidget& form, const ControlSpec& design, QButtonGroup& o
     case ControlKind::TextBox:
         return new QLineEdit(text, &form);
     case ControlKind::ComboBox: {
-        auto* box = new QComboBox(&form);
-        box->setEditable(true);
-        box->setInsertPolicy(QComboBox::NoInsert);
+        auto* box = new ChoiceBox(&form);
         for (const char* entry : design.entries) {
             box->addItem(QString::fromUtf8(entry));
         }
-        showPrompt(*box, text);
+        box->showPrompt(text);
         return box;
     }
     }

@@ -18,7 +18,7 @@
 #include <span>
 
 class QButtonGroup;
-class QComboBox;
+
 class QWidget;
 
 namespace shieldcalc::ui {
@@ -98,13 +98,5 @@ struct FormSpec {
 // Creates the controls of design as children of form and adds its option buttons
 // to options, with ids 0, 1, ... in table order.
 void buildForm(QWidget& form, const FormSpec& design, QButtonGroup& options);
-
-// Shows text in a drop-down box with editable text, from its beginning, with
-// no entry chosen.
-void showPrompt(QComboBox& box, const QString& text);
-
-// The list index of the entry the box shows: the entry whose text is exactly
-// the box's text, or kNoChoice when the text is a prompt or was typed over.
-ListIndex chosenEntry(const QComboBox& box);
 
 } // namespace shieldcalc::ui

@@ -23,12 +23,8 @@ using namespace shieldcalc::examples;
 
 namespace {
 
-const QString kNonSolid = QStringLiteral("非实心型屏蔽体的屏效计算");
 const QString kNonSolidMessages = QStringLiteral("非实心屏蔽体的屏效计算");
-const QString kDoubleLayer = QStringLiteral("双层屏蔽体的屏效计算");
 const QString kPlate = QStringLiteral("导体平板的屏效计算");
-const QString kEnclosure = QStringLiteral("长方体导体壳体屏效计算");
-const QString kEnterParameters = QStringLiteral("请输入参数!");
 
 // A number as a user would type it: the shortest text that reads back as value.
 QString typed(float value) {

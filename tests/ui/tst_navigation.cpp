@@ -14,10 +14,6 @@ namespace {
 
 const QString kMenuCaption = QStringLiteral("电磁屏蔽效能计算");
 const QString kChooseCase = QStringLiteral("请任意选择一种情况!");
-const QString kSolid = QStringLiteral("实心屏蔽体的屏效计算");
-const QString kNonSolid = QStringLiteral("非实心型屏蔽体的屏效计算");
-const QString kDoubleLayer = QStringLiteral("双层屏蔽体的屏效计算");
-const QString kEnclosure = QStringLiteral("长方体导体壳体屏效计算");
 
 const QStringList kAllWindows{"frmmain", "Frmsub1", "Frmsub2", "Frmsub3",
                               "Frmsub4", "Frmsub5", "Frmsub6", "Frmsub7"};

@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString kSolid = QStringLiteral("实心屏蔽体的屏效计算");
-const QString kEnterParameters = QStringLiteral("请输入参数!");
 const QString kEnterDistance = QStringLiteral("请输入屏蔽体到场源的距离r!");
 
 // The steps from the start to Frmsub2 with the given source (Opt1 plane wave,

@@ -21,6 +21,14 @@
 
 #include <memory>
 
+// The calculation titles and the shared prompt, written out here as the
+// windows must show them, independently of the application's own table.
+inline const QString kSolid = QStringLiteral("实心屏蔽体的屏效计算");
+inline const QString kNonSolid = QStringLiteral("非实心型屏蔽体的屏效计算");
+inline const QString kDoubleLayer = QStringLiteral("双层屏蔽体的屏效计算");
+inline const QString kEnclosure = QStringLiteral("长方体导体壳体屏效计算");
+inline const QString kEnterParameters = QStringLiteral("请输入参数!");
+
 class UiTest : public QObject {
     Q_OBJECT
 

@@ -57,7 +57,8 @@ float waveImpedance(FieldSource source, double f, double r, FrequencyUnit unit) 
 
 Reflection reflectionCoefficient(float Zw, float Zs) {
     Reflection out;
-    out.K = Step(Quantity::ImpedanceRatio).store(Step(Quantity::ImpedanceRatio).div(Zw, Zs));
+    const Step ratio(Quantity::ImpedanceRatio);
+    out.K = ratio.store(ratio.div(Zw, Zs));
     const Step s(Quantity::ReflectionCoefficient);
     out.rho = s.store(s.div(s.sub(1, out.K), s.add(out.K, 1)));
     return out;

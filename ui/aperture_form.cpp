@@ -22,21 +22,28 @@ constexpr std::array kControls{
     label("Lab5", {4440, 840, 360, 180}, "材料", "Com2"),
     comboBox("Com2", {5000, 800, 1300, 300}, 1, kChoosePrompt, kMaterialEntries),
     label("Lab2", {600, 1320, 1560, 180}, "请输入下列参数："),
-    label("Lab4", {960, 1800, 900, 180}, "孔深l(cm):", "Text1"),
+    label("Lab4", {960, 1800, 900, 180}, "孔深l(cm):", "Text1")
+        .withTip("孔的深度，即开孔处金属板的厚度，单位为厘米(cm)。"),
     textBox("Text1", {1920, 1750, 855, 300}, 2, "Text1"),
     label("Lab3", {4440, 1800, 900, 180}, "频率f(kHz):", "Text2"),
     textBox("Text2", {5445, 1750, 855, 300}, 3, "Text2"),
-    label("Lab6", {623, 2520, 1530, 180}, "圆形孔的直径D(cm):", "Text3"),
+    label("Lab6", {623, 2520, 1530, 180}, "圆形孔的直径D(cm):", "Text3")
+        .withTip("圆形孔的直径，单位为厘米(cm)，矩形孔可不填。"),
     textBox("Text3", {2280, 2490, 855, 300}, 4, "Text3"),
-    label("Lab7", {3600, 2520, 2340, 180}, "干扰源到屏蔽体的距离r(cm):", "Text4"),
+    label("Lab7", {3600, 2520, 2340, 180}, "干扰源到屏蔽体的距离r(cm):", "Text4")
+        .withTip("从干扰源到屏蔽体的距离，单位为厘米(cm)，远场平面波情况可不填。"),
     textBox("Text4", {6120, 2490, 855, 300}, 5, "Text4"),
-    label("Lab8", {600, 3420, 1890, 180}, "单个孔的面积a(cm*cm):", "Text5"),
+    label("Lab8", {600, 3420, 1890, 180}, "单个孔的面积a(cm*cm):", "Text5")
+        .withTip("一个孔的开口面积，单位为平方厘米(cm*cm)。"),
     textBox("Text5", {2400, 3405, 855, 300}, 6, "Text5"),
-    label("Lab9", {3600, 3420, 2250, 180}, "每平方厘米面积上的孔数 n:", "Text7"),
+    label("Lab9", {3600, 3420, 2250, 180}, "每平方厘米面积上的孔数 n:", "Text7")
+        .withTip("板面上每平方厘米内的孔的个数，单位为个每平方厘米(1/(cm*cm))。"),
     textBox("Text7", {6120, 3405, 855, 300}, 7, "Text7"),
-    label("Lab10", {645, 4320, 1530, 180}, "孔间导体宽度b(cm)", "Text6"),
+    label("Lab10", {645, 4320, 1530, 180}, "孔间导体宽度b(cm)", "Text6")
+        .withTip("相邻两孔之间金属导体的宽度，单位为厘米(cm)。"),
     textBox("Text6", {2280, 4320, 855, 300}, 8, "Text6"),
-    label("Lab11", {3600, 4320, 2520, 180}, "与电场垂直的矩形孔宽度w(cm):", "Text8"),
+    label("Lab11", {3600, 4320, 2520, 180}, "与电场垂直的矩形孔宽度w(cm):", "Text8")
+        .withTip("矩形孔与电场方向垂直的那条边的长度，单位为厘米(cm)，圆形孔可不填。"),
     textBox("Text8", {6120, 4320, 855, 300}, 9, "Text8"),
     commandButton("Comm1", {3480, 5160, 905, 480}, "返 回", 10),
     commandButton("Comm2", {4920, 5160, 905, 480}, "确 定", 11),
@@ -162,23 +169,24 @@ ApertureForm::ApertureForm(WindowHub& hub)
 }
 
 void ApertureForm::calculate() {
-    if (anyEmpty({"Text1", "Text2", "Text5", "Text6", "Text7"})) {
-        ask(QString::fromUtf8(kEnterParameters), QString::fromUtf8(kParametersTitle));
+    // The required boxes in tab order, so the focus goes to the first empty one.
+    if (const char* empty = firstEmpty({"Text1", "Text2", "Text5", "Text7", "Text6"})) {
+        ask(QString::fromUtf8(kEnterParameters), QString::fromUtf8(kParametersTitle), empty);
         return;
     }
     const QString title = QString::fromUtf8(kMessageTitle);
     const SourceChoice source = fieldSource();
     if (source != FieldSource::PlaneWave && text("Text4").isEmpty()) {
-        ask(QString::fromUtf8(kEnterDistance), title);
+        ask(QString::fromUtf8(kEnterDistance), title, "Text4");
         return;
     }
     const ListIndex shape = listIndex("Com1");
     if (shape == kCircular && text("Text3").isEmpty()) {
-        ask(QString::fromUtf8(kEnterDiameter), title);
+        ask(QString::fromUtf8(kEnterDiameter), title, "Text3");
         return;
     }
     if (shape == kRectangular && text("Text8").isEmpty()) {
-        ask(QString::fromUtf8(kEnterWidth), title);
+        ask(QString::fromUtf8(kEnterWidth), title, "Text8");
         return;
     }
 

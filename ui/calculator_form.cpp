@@ -6,6 +6,7 @@
 #include "ui/fault_text.h"
 #include "ui/window_hub.h"
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -42,6 +43,13 @@ CalculatorForm::CalculatorForm(WindowHub& hub, const FormSpec& design, Calculati
     : FormWindow(hub, design), kind_(kind), resets_(resets) {
     onClick("Comm1", &CalculatorForm::Comm1_Click);
     onClick("Comm4", &CalculatorForm::Comm4_Click);
+    pressOnKey(QKeySequence(Qt::Key_Escape), "Comm1");
+    // Enter in a text box presses OK; in a drop-down box it still chooses
+    // the entry typed (the box's own edit field is not a child of the form).
+    auto* ok = control<QAbstractButton>("Comm2");
+    for (auto* box : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+        connect(box, &QLineEdit::returnPressed, ok, &QAbstractButton::click);
+    }
 }
 
 void CalculatorForm::resetInputs() {
@@ -60,8 +68,10 @@ QString CalculatorForm::text(const char* box) const {
     return control<QLineEdit>(box)->text();
 }
 
-bool CalculatorForm::anyEmpty(std::initializer_list<const char*> boxes) const {
-    return std::ranges::any_of(boxes, [this](const char* box) { return text(box).isEmpty(); });
+const char* CalculatorForm::firstEmpty(std::initializer_list<const char*> boxes) const {
+    const auto* empty =
+        std::ranges::find_if(boxes, [this](const char* box) { return text(box).isEmpty(); });
+    return empty != boxes.end() ? *empty : nullptr;
 }
 
 float CalculatorForm::number(const char* box) const {
@@ -70,7 +80,7 @@ float CalculatorForm::number(const char* box) const {
         return parseNumber(edit->text().toStdString(), localeDecimalSeparator());
     } catch (const NumberFormatError& error) {
         throw CalculationFailure(
-            conversionFailureText(labelOf(*this, edit), edit->text(), error.reason()));
+            conversionFailureText(labelOf(*this, edit), edit->text(), error.reason()), box);
     }
 }
 
@@ -86,8 +96,15 @@ SourceChoice CalculatorForm::fieldSource() const {
     return hub().fieldSource(sourceWindowOf(kind_));
 }
 
-void CalculatorForm::ask(const QString& prompt, const QString& title) {
+void CalculatorForm::ask(const QString& prompt, const QString& title, const char* box) {
     hub().showMessage(this, question(prompt, title));
+    showInput(box);
+}
+
+void CalculatorForm::showInput(const char* box) {
+    auto* edit = control<QLineEdit>(box);
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
 }
 
 void CalculatorForm::publish(const std::string& resultText) {
@@ -99,6 +116,9 @@ void CalculatorForm::runCalculation(const std::function<void()>& calculate) {
         calculate();
     } catch (const CalculationFailure& failure) {
         hub().showMessage(this, critical(failure.explanation(), calculationTitle(kind_)));
+        if (failure.box() != nullptr) {
+            showInput(failure.box());
+        }
     }
 }
 

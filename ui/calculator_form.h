@@ -11,11 +11,12 @@
 //
 // runCalculation catches a CalculationFailure and shows it in a critical box
 // titled with the calculation. Every window change comes last, so a failure
-// leaves every window and every input as it was.
+// leaves every window and every input as it was. After a message about one
+// input, that box has the focus with its text selected.
 //
-// Back returns to the field-source window with its choice cleared, Exit ends
-// the application, and resetInputs is what the field-source window's OK does
-// to the form before showing it.
+// Enter in a text box presses OK. Back (or Esc) returns to the field-source
+// window with its choice cleared, Exit ends the application, and resetInputs
+// is what the field-source window's OK does to the form before showing it.
 #pragma once
 
 #include "core/fault.h"
@@ -58,8 +59,9 @@ protected:
 
     // The text of a text box, exactly as it stands.
     QString text(const char* box) const;
-    // Whether any of the text boxes is exactly empty (a text of blanks is not).
-    bool anyEmpty(std::initializer_list<const char*> boxes) const;
+    // The first of the text boxes that is exactly empty (a text of blanks is
+    // not), or nullptr.
+    const char* firstEmpty(std::initializer_list<const char*> boxes) const;
     // The text of a text box as a number, converted with the user's locale;
     // throws CalculationFailure naming the box when it is not a number.
     float number(const char* box) const;
@@ -84,13 +86,15 @@ protected:
         }
     }
 
-    // A missing input: the question box.
-    void ask(const QString& prompt, const QString& title);
+    // A missing input: the question box, then the focus in box.
+    void ask(const QString& prompt, const QString& title, const char* box);
     // Hands the result text over to the result window.
     void publish(const std::string& resultText);
 
 private:
     void runCalculation(const std::function<void()>& calculate);
+    // Focuses the text box and selects its text.
+    void showInput(const char* box);
     void Comm1_Click(); // Back
     void Comm4_Click(); // Exit
 

@@ -4,7 +4,8 @@
 // Only choosing an entry from the list (with the mouse, the arrow keys, the
 // wheel, or Enter on a text that names an entry) selects it. While a prompt
 // written by the program or any text typed by the user stands in the box, no
-// entry is chosen and listIndex() is kNoChoice.
+// entry is chosen and listIndex() is kNoChoice. The rows of the list are
+// kRowSpacing times as high as their text at least.
 #pragma once
 
 #include "core/inputs.h"
@@ -12,6 +13,8 @@
 #include <QComboBox>
 
 namespace shieldcalc::ui {
+
+inline constexpr double kRowSpacing = 1.4;
 
 class ChoiceBox : public QComboBox {
     Q_OBJECT

@@ -17,16 +17,20 @@ constexpr std::array kControls{
     label("Lab2", {240, 840, 990, 180}, "频率f(kHz):", "Text1"),
     textBox("Text1", {2160, 720, 1215, 300}, 0),
     label("Label1", {240, 1440, 810, 180}, "第一层板:"),
-    label("Lab3", {1080, 1440, 990, 180}, "厚度l1(cm):", "Text2"),
+    label("Lab3", {1080, 1440, 990, 180}, "厚度l1(cm):", "Text2")
+        .withTip("第一层金属板的厚度，单位为厘米(cm)。"),
     textBox("Text2", {2160, 1320, 1215, 300}, 1),
-    label("Lab7", {3600, 1440, 1530, 180}, "到源的距离r1(cm):", "Text3"),
+    label("Lab7", {3600, 1440, 1530, 180}, "到源的距离r1(cm):", "Text3")
+        .withTip("从场源到第一层板的距离，单位为厘米(cm)，远场平面波情况可不填。"),
     textBox("Text3", {5760, 1320, 1290, 300}, 2),
     labelElement("Lab4", 1, {3600, 2040, 1170, 180}, "屏蔽体的材料:", "Combo1"),
     comboBox("Combo1", {5760, 1920, 1290, 300}, 3, kChoosePrompt, kMaterialEntries),
     label("Label2", {240, 2640, 810, 180}, "第二层板:"),
-    label("Label3", {1080, 2640, 990, 180}, "厚度l2(cm):", "Text5"),
+    label("Label3", {1080, 2640, 990, 180}, "厚度l2(cm):", "Text5")
+        .withTip("第二层金属板的厚度，单位为厘米(cm)。"),
     textBox("Text5", {2160, 2520, 1215, 300}, 4),
-    label("Label4", {3600, 2640, 2070, 180}, "与第一层板的距离r2(cm):", "Text6"),
+    label("Label4", {3600, 2640, 2070, 180}, "与第一层板的距离r2(cm):", "Text6")
+        .withTip("两层板之间空隙的宽度，即第二层板到第一层板的距离，单位为厘米(cm)。"),
     textBox("Text6", {5760, 2520, 1290, 300}, 5),
     labelElement("Lab4", 0, {3600, 3240, 1170, 180}, "屏蔽体的材料:", "Combo2"),
     comboBox("Combo2", {5760, 3120, 1290, 300}, 6, kChoosePrompt, kMaterialEntries),
@@ -89,13 +93,13 @@ DoubleLayerForm::DoubleLayerForm(WindowHub& hub)
 }
 
 void DoubleLayerForm::calculate() {
-    if (anyEmpty({"Text1", "Text2", "Text5", "Text6"})) {
-        ask(QString::fromUtf8(kEnterParameters), QString::fromUtf8(kParametersTitle));
+    if (const char* empty = firstEmpty({"Text1", "Text2", "Text5", "Text6"})) {
+        ask(QString::fromUtf8(kEnterParameters), QString::fromUtf8(kParametersTitle), empty);
         return;
     }
     const SourceChoice source = fieldSource();
     if (text("Text3").isEmpty() && source != FieldSource::PlaneWave) {
-        ask(QString::fromUtf8(kEnterDistance), QString::fromUtf8(kDistanceTitle));
+        ask(QString::fromUtf8(kEnterDistance), QString::fromUtf8(kDistanceTitle), "Text3");
         return;
     }
 

@@ -14,16 +14,20 @@ constexpr std::array kControls{
     label("Lab1", {240, 120, 1815, 375}, "请输入下面的参数："),
     label("Lab2", {360, 840, 1215, 495}, "频率f(KHZ):", "Text1"),
     textBox("Text1", {1320, 720, 1215, 375}, 0),
-    label("Lab3", {3000, 840, 1215, 495}, "壁厚l(cm):", "Text2"),
+    label("Lab3", {3000, 840, 1215, 495}, "壁厚l(cm):", "Text2")
+        .withTip("壳体金属壁的厚度，单位为厘米(cm)。"),
     textBox("Text2", {3960, 720, 1215, 375}, 1),
     label("Lab4", {360, 1680, 1215, 495}, "屏蔽体的材料:", "Combo1"),
     comboBox("Combo1", {1560, 1635, 1300, 300}, 2, kChoosePrompt, kMaterialEntries),
     label("Label1", {360, 2520, 1695, 375}, "长方体的尺寸参数："),
-    label("Label2", {2040, 2520, 735, 255}, "长a(cm)", "Text3"),
+    label("Label2", {2040, 2520, 735, 255}, "长a(cm)", "Text3")
+        .withTip("长方体壳体的长度，单位为厘米(cm)。"),
     textBox("Text3", {2760, 2400, 735, 375}, 3),
-    label("Label4", {3600, 2520, 735, 255}, "宽b(cm)", "Text4"),
+    label("Label4", {3600, 2520, 735, 255}, "宽b(cm)", "Text4")
+        .withTip("长方体壳体的宽度，单位为厘米(cm)。"),
     textBox("Text4", {4320, 2400, 735, 375}, 4),
-    label("Label3", {5160, 2520, 735, 255}, "高h(cm)", "Text5"),
+    label("Label3", {5160, 2520, 735, 255}, "高h(cm)", "Text5")
+        .withTip("长方体壳体的高度，单位为厘米(cm)。"),
     textBox("Text5", {5880, 2400, 735, 375}, 5),
     commandButton("Comm1", {2760, 3600, 905, 480}, "返 回", 6),
     commandButton("Comm2", {4200, 3600, 905, 480}, "确 定", 7),
@@ -126,8 +130,8 @@ EnclosureForm::EnclosureForm(WindowHub& hub)
 }
 
 void EnclosureForm::calculate() {
-    if (anyEmpty({"Text1", "Text2", "Text3", "Text4", "Text5"})) {
-        ask(QString::fromUtf8(kEnterParameters), QString::fromUtf8(kMessageTitle));
+    if (const char* empty = firstEmpty({"Text1", "Text2", "Text3", "Text4", "Text5"})) {
+        ask(QString::fromUtf8(kEnterParameters), QString::fromUtf8(kMessageTitle), empty);
         return;
     }
 

@@ -101,8 +101,8 @@ QString sheetText(int sheet) {
 
 } // namespace
 
-CalculationFailure::CalculationFailure(const QString& explanation)
-    : std::runtime_error(explanation.toStdString()) {}
+CalculationFailure::CalculationFailure(const QString& explanation, const char* box)
+    : std::runtime_error(explanation.toStdString()), box_(box) {}
 
 QString CalculationFailure::explanation() const {
     return QString::fromUtf8(what());

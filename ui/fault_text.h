@@ -19,11 +19,16 @@
 namespace shieldcalc::ui {
 
 // Thrown inside a calculator's OK handler to stop it; carries the explanation
-// for the user (UTF-8 in what()).
+// for the user (UTF-8 in what()) and, when it is about one text box, the
+// object name of that box.
 class CalculationFailure : public std::runtime_error {
 public:
-    explicit CalculationFailure(const QString& explanation);
+    explicit CalculationFailure(const QString& explanation, const char* box = nullptr);
     QString explanation() const;
+    const char* box() const { return box_; }
+
+private:
+    const char* box_;
 };
 
 // A box whose text does not convert; boxLabel is the caption of the label

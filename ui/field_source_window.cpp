@@ -2,6 +2,8 @@
 
 #include "ui/window_hub.h"
 
+#include <QKeySequence>
+
 #include <array>
 
 namespace shieldcalc::ui {
@@ -39,6 +41,7 @@ FieldSourceWindow::FieldSourceWindow(WindowHub& hub, const FieldSourceSpec& desi
     onClick("Comm1", &FieldSourceWindow::Comm1_Click);
     onClick("Comm2", &FieldSourceWindow::Comm2_Click);
     onClick("Comm4", &FieldSourceWindow::Comm4_Click);
+    pressOnKey(QKeySequence(Qt::Key_Escape), "Comm1");
 }
 
 SourceChoice FieldSourceWindow::source() const {

@@ -7,8 +7,8 @@
 // the enclosure calculation and always leads to the enclosure calculator.
 // The choice stays in the option buttons, where the calculator reads it when
 // its own OK is pressed. OK empties the calculator's inputs before showing
-// it; Back clears the choices of the menu and of this window and returns to
-// the menu.
+// it; Back (or Esc) clears the choices of the menu and of this window and
+// returns to the menu.
 #pragma once
 
 #include "core/inputs.h"

@@ -1,5 +1,6 @@
 #include "ui/form_builder.h"
 
+#include "ui/captions.h"
 #include "ui/choice_box.h"
 
 #include <QAbstractButton>
@@ -21,16 +22,16 @@ int twipsToPixels(int twips) {
 }
 
 QFont songFont(Face face) {
-    // SimSun where it is installed; otherwise a free Song-style face. AR PL
-    // UMing is closest to SimSun in shape and metrics (the heading fits its
-    // 24-pixel label as SimSun does) and is emboldened where needed; the
-    // greyed result box takes Noto Serif CJK SC, whose real bold stays legible.
-    const QString uming = QStringLiteral("AR PL UMing CN");
-    const QString notoSerif = QStringLiteral("Noto Serif CJK SC");
+    // SimSun where it is installed. Elsewhere the first face found draws
+    // every character it has and leaves the rest to the next: DejaVu Serif
+    // draws the Latin letters and digits, so that l, 1 and I, or 0 and O,
+    // never look alike, and the Song face Noto Serif CJK SC draws the
+    // Chinese, with a real bold weight (AR PL UMing, kept as the last
+    // resort, has only a synthetic bold that disappears when scaled).
     QFont font;
     font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"),
-                      face == Face::ResultText ? notoSerif : uming,
-                      face == Face::ResultText ? uming : notoSerif});
+                      QStringLiteral("DejaVu Serif"), QStringLiteral("Noto Serif CJK SC"),
+                      QStringLiteral("AR PL UMing CN")});
     switch (face) {
     case Face::Plain:
         font.setPointSize(9);
@@ -57,7 +58,7 @@ QWidget* createControl(QWidget& form, const ControlSpec& design, QButtonGroup& o
     const QString text = QString::fromUtf8(design.text);
     switch (design.kind) {
     case ControlKind::Label: {
-        auto* label = new QLabel(text, &form);
+        auto* label = new CaptionLabel(text, &form);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
@@ -78,6 +79,7 @@ QWidget* createControl(QWidget& form, const ControlSpec& design, QButtonGroup& o
         for (const char* entry : design.entries) {
             box->addItem(QString::fromUtf8(entry));
         }
+        box->setMaxVisibleItems(static_cast<int>(design.entries.size())); // no scrolling
         box->showPrompt(text);
         return box;
     }
@@ -108,6 +110,9 @@ void buildForm(QWidget& form, const FormSpec& design, QButtonGroup& options) {
         if (c.face != Face::Plain) {
             control->setFont(songFont(c.face));
         }
+        if (c.tip != nullptr) {
+            control->setToolTip(QString::fromUtf8(c.tip));
+        }
         if (c.index >= 0) {
             control->setProperty(kIndexProperty, c.index);
         }
@@ -120,8 +125,11 @@ void buildForm(QWidget& form, const FormSpec& design, QButtonGroup& options) {
     }
     // The boxes exist only now; a label array shares one name, a box never does.
     for (const auto& [label, buddy] : buddies) {
-        label->setBuddy(
-            form.findChild<QWidget*>(QString::fromUtf8(buddy), Qt::FindDirectChildrenOnly));
+        auto* box = form.findChild<QWidget*>(QString::fromUtf8(buddy), Qt::FindDirectChildrenOnly);
+        label->setBuddy(box);
+        if (box->toolTip().isEmpty()) {
+            box->setToolTip(label->toolTip());
+        }
     }
     std::ranges::sort(tabOrder, {}, &std::pair<int, QWidget*>::first);
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {

@@ -5,8 +5,9 @@
 // caption or initial text. buildForm turns such a table into child widgets of
 // the window: it converts the twips to logical pixels (15 twips to a pixel; the
 // platform's high-DPI scaling does the rest), fixes the window's size, sets
-// the Song-style fonts, gives each box to the label that names it as buddy and
-// chains the tab order. No layouts are used: the numbers in a table can be
+// the Song-style fonts, gives each box to the label that names it as buddy (with
+// the label's tooltip) and chains the tab order. The labels' captions are
+// painted by the window (captions.h). No layouts are used: the numbers in a table can be
 // read against the form's design and asserted by tests.
 #pragma once
 
@@ -42,8 +43,9 @@ enum class Face {
     ResultText,    // bold 12 point: the result box
 };
 
-// SimSun, requested by name; where it is missing a free Song-style face
-// stands in, so that Chinese text never falls back to a sans face.
+// SimSun, requested by name; where it is missing, a clear serif face draws
+// the Latin letters and digits and a free Song face with real weights draws
+// the Chinese, so that Chinese text never falls back to a sans face.
 QFont songFont(Face face);
 
 struct ControlSpec {
@@ -56,6 +58,14 @@ struct ControlSpec {
     const char* buddy;                    // label: the box it names, if any
     std::span<const char* const> entries; // drop-down box: its list
     int index;                            // element of a control array; -1 for none
+    const char* tip = nullptr;            // what to enter, shown when the pointer rests
+
+    // This control with a tooltip; on a label, its box shows the same tip.
+    constexpr ControlSpec withTip(const char* text) const {
+        ControlSpec tipped = *this;
+        tipped.tip = text;
+        return tipped;
+    }
 };
 
 // The property that tells the elements of a control array apart: controls

@@ -3,14 +3,25 @@
 #include "ui/window_hub.h"
 
 #include <QCloseEvent>
-#include <QScreen>
+#include <QHelpEvent>
+#include <QKeySequence>
+#include <QPainter>
+#include <QShortcut>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace shieldcalc::ui {
 
 FormWindow::FormWindow(WindowHub& hub, const FormSpec& design) : hub_(hub) {
     buildForm(*this, design, options_);
-    if (const QScreen* display = screen()) {
-        move(display->availableGeometry().center() - rect().center());
+    captions_ = fitCaptions(*this);
+    if (!options_.buttons().isEmpty()) {
+        for (const auto& [key, step] : {std::pair{Qt::Key_Down, 1}, std::pair{Qt::Key_Right, 1},
+                                        std::pair{Qt::Key_Up, -1}, std::pair{Qt::Key_Left, -1}}) {
+            connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
+                    [this, step] { moveSelection(step); });
+        }
     }
 }
 
@@ -25,6 +36,47 @@ void FormWindow::clearSelection() {
         option->setChecked(false);
     }
     options_.setExclusive(true);
+}
+
+void FormWindow::moveSelection(int step) {
+    const int count = static_cast<int>(options_.buttons().size());
+    const int chosen = selectedOption();
+    const int next = chosen < 0 ? (step > 0 ? 0 : count - 1) : (chosen + step + count) % count;
+    QAbstractButton* option = options_.button(next);
+    option->setChecked(true);
+    option->setFocus(Qt::TabFocusReason);
+}
+
+void FormWindow::pressOnKey(const QKeySequence& key, const char* button) {
+    connect(new QShortcut(key, this), &QShortcut::activated, control<QAbstractButton>(button),
+            &QAbstractButton::click);
+}
+
+bool FormWindow::event(QEvent* event) {
+    // Over the part of a caption that lies outside its label, the window
+    // shows the label's tooltip.
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const auto caption = std::ranges::find_if(
+            captions_, [&](const Caption& c) { return c.rect.contains(help->pos()); });
+        if (caption != captions_.end() && !caption->label->toolTip().isEmpty()) {
+            QToolTip::showText(help->globalPos(), caption->label->toolTip(), this, caption->rect);
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void FormWindow::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    drawCaptions(painter, captions_);
+}
+
+void FormWindow::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) {
+        hub_.leftPlace(frameGeometry().center());
+    }
+    QWidget::hideEvent(event);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -1,18 +1,26 @@
 // The common ground of the eight windows.
 //
 // A FormWindow is a fixed-size top-level window built from its table of
-// controls (form_builder.h). It knows the window hub that owns it and goes
-// through the hub for everything it does to another window. Its option
-// buttons, if it has any, exclude each other and can all be cleared. Closing
-// it by the title-bar close box ends the application, as Exit does, so that
-// the application never runs on with no window visible.
+// controls (form_builder.h). It paints its labels' captions in the room
+// fitCaptions found for them (captions.h). It knows the window hub that owns
+// it and goes through the hub for everything it does to another window; when
+// it is hidden it tells the hub where it stood, so that the next window opens
+// in the same place. Its option buttons, if it has any, exclude each other,
+// can all be cleared, and the arrow keys move the selection among them.
+// Closing it by the title-bar close box ends the application, as Exit does,
+// so that the application never runs on with no window visible.
 #pragma once
 
+#include "ui/captions.h"
 #include "ui/form_builder.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QWidget>
+
+#include <vector>
+
+class QKeySequence;
 
 namespace shieldcalc::ui {
 
@@ -43,11 +51,22 @@ protected:
                 static_cast<Form*>(this), handler);
     }
 
+    // The key presses the button, wherever the focus is in this window.
+    void pressOnKey(const QKeySequence& key, const char* button);
+
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Selects the next (step 1) or the previous (step -1) option button, the
+    // first or the last when none is selected.
+    void moveSelection(int step);
+
     WindowHub& hub_;
     QButtonGroup options_;
+    std::vector<Caption> captions_;
 };
 
 } // namespace shieldcalc::ui

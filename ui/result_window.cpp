@@ -3,7 +3,13 @@
 #include "ui/calculation.h"
 #include "ui/window_hub.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QShortcut>
 
 #include <array>
 
@@ -27,12 +33,77 @@ constexpr FormSpec kForm{"Frmsub3", "非实心型屏蔽体效能计算", 6420, 3
 ResultWindow::ResultWindow(WindowHub& hub) : FormWindow(hub, kForm) {
     onClick("Comm1", &ResultWindow::Comm1_Click);
     onClick("Comm2", &ResultWindow::Comm2_Click);
+    pressOnKey(QKeySequence(Qt::Key_Escape), "Comm1");
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &ResultWindow::copyResult);
+    connect(new QShortcut(QKeySequence::SelectAll, this), &QShortcut::activated, this,
+            [this] { selectLine(true); });
+    selectLine(false);
 }
 
 void ResultWindow::setResult(const QString& text) {
     auto* box = control<QLineEdit>("Text1");
     box->setText(text);
     box->setEnabled(false);
+    selectLine(false);
+}
+
+void ResultWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // The disabled box hands its events on to the window.
+    const QRect line =
+        control<QLineEdit>("Text1")->geometry().united(control<QLabel>("Lab2")->geometry());
+    if (!line.contains(event->pos())) {
+        return;
+    }
+    QMenu menu(this);
+    connect(menu.addAction(QStringLiteral("复制")), &QAction::triggered, this,
+            &ResultWindow::copyResult);
+    connect(menu.addAction(QStringLiteral("全选")), &QAction::triggered, this,
+            [this] { selectLine(true); });
+    menu.exec(event->globalPos());
+}
+
+void ResultWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        selectLine(false);
+    }
+    FormWindow::mousePressEvent(event);
+}
+
+void ResultWindow::copyResult() {
+    QString text = control<QLineEdit>("Text1")->text().trimmed();
+    if (lineSelected_) {
+        text += u' ' + control<QLabel>("Lab2")->text();
+    }
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void ResultWindow::selectLine(bool selected) {
+    lineSelected_ = selected;
+    // Disabled, the box would draw grey on grey: it takes the colours of an
+    // enabled box instead, or those of a selection.
+    auto* box = control<QLineEdit>("Text1");
+    auto* unit = control<QLabel>("Lab2");
+    QPalette boxColours = box->palette();
+    QPalette unitColours = unit->palette();
+    const QPalette normal = palette();
+    boxColours.setColor(
+        QPalette::Disabled, QPalette::Base,
+        normal.color(QPalette::Active, selected ? QPalette::Highlight : QPalette::Base));
+    boxColours.setColor(
+        QPalette::Disabled, QPalette::Text,
+        normal.color(QPalette::Active, selected ? QPalette::HighlightedText : QPalette::Text));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        unitColours.setColor(group, QPalette::Window,
+                             normal.color(QPalette::Active, QPalette::Highlight));
+        unitColours.setColor(group, QPalette::WindowText,
+                             normal.color(QPalette::Active, selected ? QPalette::HighlightedText
+                                                                     : QPalette::WindowText));
+    }
+    box->setPalette(boxColours);
+    unit->setPalette(unitColours);
+    unit->setAutoFillBackground(selected);
+    update();
 }
 
 void ResultWindow::Comm1_Click() {

@@ -2,9 +2,14 @@
 //
 // A calculator that has computed a shielding effectiveness publishes it here
 // through the hub: the calculation's title as caption and the seven-character
-// result text in a disabled box. The caption is the key by which Back finds
-// the calculator again, with everything the user typed still in place; Done
-// returns to the main menu with nothing chosen.
+// result text in a disabled box, drawn all the same at full contrast. The
+// caption is the key by which Back (or Esc) finds the calculator again, with
+// everything the user typed still in place; Done returns to the main menu with
+// nothing chosen.
+//
+// The box takes no focus, so the window itself copies: Ctrl+C or "复制" in
+// the context menu of the result line puts the value on the clipboard, with
+// its unit once the whole line is selected (Ctrl+A or "全选").
 #pragma once
 
 #include "ui/form_window.h"
@@ -18,9 +23,21 @@ public:
     // Writes the result text into the box and disables the box.
     void setResult(const QString& text);
 
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
     void Comm1_Click(); // Back
     void Comm2_Click(); // Done
+
+    // The value as shown, without the sign position's blank; with the unit
+    // when the whole line is selected.
+    void copyResult();
+    // Marks the value and its unit as selected, or neither.
+    void selectLine(bool selected);
+
+    bool lineSelected_ = false;
 };
 
 } // namespace shieldcalc::ui

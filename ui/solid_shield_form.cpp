@@ -14,11 +14,13 @@ constexpr std::array kControls{
     label("Lab1", {960, 480, 1812, 372}, "请输入下面的参数："),
     label("Lab2", {960, 1080, 1215, 495}, "频率f(MHZ):", "Text1"),
     textBox("Text1", {1920, 960, 1215, 375}, 0),
-    label("Lab3", {3600, 1080, 1215, 495}, "壁厚l(cm):", "Text2"),
+    label("Lab3", {3600, 1080, 1215, 495}, "壁厚l(cm):", "Text2")
+        .withTip("屏蔽体金属板的厚度，单位为厘米(cm)。"),
     textBox("Text2", {4560, 960, 1215, 375}, 1),
     label("Lab4", {960, 1920, 1215, 495}, "屏蔽体的材料:", "Combo1"),
     comboBox("Combo1", {2160, 1880, 1300, 300}, 2, kChoosePrompt, kMaterialEntries),
-    label("Lab6", {960, 2870, 2175, 495}, "源到屏蔽体的距离r(cm):", "Text3"),
+    label("Lab6", {960, 2870, 2175, 495}, "源到屏蔽体的距离r(cm):", "Text3")
+        .withTip("从场源到屏蔽体的距离，单位为厘米(cm)，远场平面波情况可不填。"),
     textBox("Text3", {3000, 2760, 1215, 375}, 3),
     commandButton("Comm1", {3000, 3840, 905, 480}, "返 回", 4),
     commandButton("Comm2", {4320, 3840, 905, 480}, "确 定", 5),
@@ -69,13 +71,13 @@ SolidShieldForm::SolidShieldForm(WindowHub& hub)
 
 void SolidShieldForm::calculate() {
     const QString title = QString::fromUtf8(kMessageTitle);
-    if (anyEmpty({"Text1", "Text2"})) {
-        ask(QString::fromUtf8(kEnterParameters), title);
+    if (const char* empty = firstEmpty({"Text1", "Text2"})) {
+        ask(QString::fromUtf8(kEnterParameters), title, empty);
         return;
     }
     const SourceChoice source = fieldSource();
     if (text("Text3").isEmpty() && source != FieldSource::PlaneWave) {
-        ask(QString::fromUtf8(kEnterDistance), title);
+        ask(QString::fromUtf8(kEnterDistance), title, "Text3");
         return;
     }
 

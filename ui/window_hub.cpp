@@ -8,6 +8,10 @@
 #include "ui/result_window.h"
 #include "ui/solid_shield_form.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
 #include <utility>
 
 namespace shieldcalc::ui {
@@ -18,11 +22,11 @@ WindowHub::WindowHub(std::unique_ptr<MessagePresenter> messages, std::function<v
 WindowHub::~WindowHub() = default;
 
 void WindowHub::start() {
-    menu().show();
+    present(menu());
 }
 
 void WindowHub::showMenu() {
-    menu().show();
+    present(menu());
 }
 
 void WindowHub::clearMenuSelection() {
@@ -32,11 +36,11 @@ void WindowHub::clearMenuSelection() {
 void WindowHub::openFieldSource(CalculationKind kind) {
     FieldSourceWindow& window = sourceWindow(sourceWindowOf(kind));
     window.setWindowTitle(calculationTitle(kind));
-    window.show();
+    present(window);
 }
 
 void WindowHub::showFieldSource(SourceWindow window) {
-    sourceWindow(window).show();
+    present(sourceWindow(window));
 }
 
 void WindowHub::clearSourceSelection(SourceWindow window) {
@@ -50,11 +54,11 @@ SourceChoice WindowHub::fieldSource(SourceWindow window) {
 void WindowHub::openCalculator(CalculationKind kind) {
     CalculatorForm& form = calculator(kind);
     form.resetInputs();
-    form.show();
+    present(form);
 }
 
 void WindowHub::showCalculator(CalculationKind kind) {
-    calculator(kind).show();
+    present(calculator(kind));
 }
 
 void WindowHub::publishResult(CalculationKind kind, const QString& resultText) {
@@ -64,7 +68,7 @@ void WindowHub::publishResult(CalculationKind kind, const QString& resultText) {
     }
     window.setResult(resultText);
     calculator(kind).hide();
-    window.show();
+    present(window);
 }
 
 void WindowHub::showMessage(QWidget* window, const Message& message) {
@@ -86,6 +90,29 @@ void WindowHub::exitApplication() {
     }
     hide(result_);
     quit_();
+}
+
+void WindowHub::leftPlace(QPoint centre) {
+    lastCentre_ = centre;
+}
+
+void WindowHub::present(QWidget& window) {
+    const QScreen* screen = lastCentre_ ? QGuiApplication::screenAt(*lastCentre_) : nullptr;
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen != nullptr) {
+        const QRect available = screen->availableGeometry();
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(lastCentre_.value_or(available.center()));
+        // Kept on the screen, its top left corner first.
+        frame.moveRight(std::min(frame.right(), available.right()));
+        frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+        frame.moveLeft(std::max(frame.left(), available.left()));
+        frame.moveTop(std::max(frame.top(), available.top()));
+        window.move(frame.topLeft());
+    }
+    window.show();
 }
 
 MainMenu& WindowHub::menu() {

@@ -14,17 +14,21 @@
 // A window's handler hides its own window and asks the hub to show the next
 // one. Everything a window reads or writes in another window goes through one
 // of the named methods below; the windows hold no pointers to each other.
+// The next window opens centred where the hidden one stood (where the user
+// may have moved it), kept on the screen; the first one opens centred.
 #pragma once
 
 #include "core/inputs.h"
 #include "ui/calculation.h"
 #include "ui/messages.h"
 
+#include <QPoint>
 #include <QString>
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -72,11 +76,16 @@ public:
     // Hides every window and ends the application.
     void exitApplication();
 
+    // A window was hidden; centre is the centre of its frame on the screen.
+    void leftPlace(QPoint centre);
+
 private:
     MainMenu& menu();
     FieldSourceWindow& sourceWindow(SourceWindow window);
     CalculatorForm& calculator(CalculationKind kind);
     ResultWindow& result();
+    // Shows window where the last hidden window stood.
+    void present(QWidget& window);
 
     std::unique_ptr<MessagePresenter> messages_;
     std::function<void()> quit_;
@@ -84,6 +93,7 @@ private:
     std::array<std::unique_ptr<FieldSourceWindow>, 2> sourceWindows_; // by SourceWindow
     std::array<std::unique_ptr<CalculatorForm>, 4> calculators_;      // by CalculationKind
     std::unique_ptr<ResultWindow> result_;
+    std::optional<QPoint> lastCentre_; // nothing before the first window is hidden
 };
 
 } // namespace shieldcalc::ui

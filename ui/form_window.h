@@ -18,6 +18,7 @@
 #include <QButtonGroup>
 #include <QWidget>
 
+#include <span>
 #include <vector>
 
 class QKeySequence;
@@ -34,6 +35,9 @@ public:
     int selectedOption() const;
     // Sets every option button of the window to not selected.
     void clearSelection();
+
+    // Where the window paints its labels' captions.
+    std::span<const Caption> captions() const { return captions_; }
 
 protected:
     WindowHub& hub() const { return hub_; }

@@ -74,7 +74,7 @@ void FormWindow::paintEvent(QPaintEvent* /*event*/) {
 
 void FormWindow::hideEvent(QHideEvent* event) {
     if (!event->spontaneous()) {
-        hub_.leftPlace(frameGeometry().center());
+        hub_.leftPlace(geometry(), frameGeometry());
     }
     QWidget::hideEvent(event);
 }

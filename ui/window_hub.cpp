@@ -92,8 +92,10 @@ void WindowHub::exitApplication() {
     quit_();
 }
 
-void WindowHub::leftPlace(QPoint centre) {
-    lastCentre_ = centre;
+void WindowHub::leftPlace(const QRect& client, const QRect& frame) {
+    lastCentre_ = client.center();
+    lastFrame_ = QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                          frame.right() - client.right(), frame.bottom() - client.bottom());
 }
 
 void WindowHub::present(QWidget& window) {
@@ -103,14 +105,23 @@ void WindowHub::present(QWidget& window) {
     }
     if (screen != nullptr) {
         const QRect available = screen->availableGeometry();
-        QRect frame = window.frameGeometry();
-        frame.moveCenter(lastCentre_.value_or(available.center()));
-        // Kept on the screen, its top left corner first.
+        // A window never shown has no frame yet; it will get one like the last.
+        const QRect client = window.geometry();
+        const QRect known = window.frameGeometry();
+        const QMargins frameWidth =
+            known == client
+                ? lastFrame_
+                : QMargins(client.left() - known.left(), client.top() - known.top(),
+                           known.right() - client.right(), known.bottom() - client.bottom());
+        QRect frame = client.marginsAdded(frameWidth);
+        frame.moveCenter(lastCentre_.value_or(available.center()) +
+                         (frame.center() - client.center()));
+        // Kept on the screen, its title bar first.
         frame.moveRight(std::min(frame.right(), available.right()));
         frame.moveBottom(std::min(frame.bottom(), available.bottom()));
         frame.moveLeft(std::max(frame.left(), available.left()));
         frame.moveTop(std::max(frame.top(), available.top()));
-        window.move(frame.topLeft());
+        window.setGeometry(frame.marginsRemoved(frameWidth));
     }
     window.show();
 }

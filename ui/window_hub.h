@@ -22,7 +22,9 @@
 #include "ui/calculation.h"
 #include "ui/messages.h"
 
+#include <QMargins>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -76,8 +78,9 @@ public:
     // Hides every window and ends the application.
     void exitApplication();
 
-    // A window was hidden; centre is the centre of its frame on the screen.
-    void leftPlace(QPoint centre);
+    // A window was hidden from where it stood: its client area and its frame
+    // on the screen.
+    void leftPlace(const QRect& client, const QRect& frame);
 
 private:
     MainMenu& menu();
@@ -93,7 +96,10 @@ private:
     std::array<std::unique_ptr<FieldSourceWindow>, 2> sourceWindows_; // by SourceWindow
     std::array<std::unique_ptr<CalculatorForm>, 4> calculators_;      // by CalculationKind
     std::unique_ptr<ResultWindow> result_;
-    std::optional<QPoint> lastCentre_; // nothing before the first window is hidden
+    // Where the last hidden window stood: the centre of its client area and
+    // the width of its frame; nothing before the first window is hidden.
+    std::optional<QPoint> lastCentre_;
+    QMargins lastFrame_;
 };
 
 } // namespace shieldcalc::ui

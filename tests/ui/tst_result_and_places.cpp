@@ -1,0 +1,254 @@
+// The result at full contrast and copied to the clipboard, the rows of the
+// drop-down lists, the tooltips of the less obvious inputs, and where each
+// window opens: centred at first, afterwards where the previous one stood.
+#include "ui/choice_box.h"
+#include "ui_test.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextLayout>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+// Relative luminance and contrast ratio as the usual accessibility rules
+// define them.
+double luminance(const QColor& colour) {
+    const auto channel = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+class ResultAndPlacesTest : public UiTest {
+    Q_OBJECT
+
+private slots:
+    void resultReadsAtFullContrast();
+    void resultIsCopied_data();
+    void resultIsCopied();
+    void dropDownRowsAreSpacious_data();
+    void dropDownRowsAreSpacious();
+    void lessObviousInputsHaveTooltips_data();
+    void lessObviousInputsHaveTooltips();
+    void firstWindowIsCentred();
+    void nextWindowOpensWhereThePreviousStood_data();
+    void nextWindowOpensWhereThePreviousStood();
+
+private:
+    // Opens the result line's context menu and chooses the entry.
+    void chooseFromContextMenu(const QString& entry);
+};
+
+void ResultAndPlacesTest::resultReadsAtFullContrast() {
+    QVERIFY(walk(pathTo("Frmsub3")));
+    const auto* box = find<QLineEdit>("Frmsub3", "Text1");
+    QVERIFY(!box->isEnabled());
+    QVERIFY(box->focusPolicy() == Qt::NoFocus || !box->isEnabled()); // out of the tab order
+    const QPalette colours = box->palette();
+    QVERIFY(contrast(colours.color(QPalette::Disabled, QPalette::Text),
+                     colours.color(QPalette::Disabled, QPalette::Base)) >= 7.0);
+}
+
+void ResultAndPlacesTest::chooseFromContextMenu(const QString& entry) {
+    bool chosen = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            return;
+        }
+        for (QAction* action : menu->actions()) {
+            if (action->text() == entry) {
+                menu->close();
+                action->trigger();
+                chosen = true;
+            }
+        }
+        menu->close();
+    });
+    // Right-clicked, the disabled box hands the event on to its window.
+    QWidget* box = find<QWidget>("Frmsub3", "Text1");
+    QContextMenuEvent event(QContextMenuEvent::Mouse, box->rect().center(),
+                            box->mapToGlobal(box->rect().center()));
+    QApplication::sendEvent(box, &event);
+    QVERIFY2(chosen, qPrintable(entry));
+}
+
+void ResultAndPlacesTest::resultIsCopied_data() {
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("Ctrl+C: the value") << QStringList{"Ctrl+C"} << "239";
+    QTest::newRow("Ctrl+A, Ctrl+C: the line with its unit")
+        << QStringList{"Ctrl+A", "Ctrl+C"} << "239 dB";
+    QTest::newRow("a click ends the selection")
+        << QStringList{"Ctrl+A", "click", "Ctrl+C"} << "239";
+    QTest::newRow("menu: copy") << QStringList{"menu 复制"} << "239";
+    QTest::newRow("menu: select all, copy") << QStringList{"menu 全选", "menu 复制"} << "239 dB";
+}
+
+void ResultAndPlacesTest::resultIsCopied() {
+    QFETCH(QStringList, actions);
+    QFETCH(QString, copied);
+    QVERIFY(walk(pathTo("Frmsub3")));
+    QWidget* result = window("Frmsub3");
+    QVERIFY(QTest::qWaitForWindowActive(result));
+    QGuiApplication::clipboard()->clear();
+    for (const QString& action : actions) {
+        if (action.startsWith(u"menu ")) {
+            chooseFromContextMenu(action.mid(5));
+        } else if (action == u"click") {
+            QTest::mouseClick(result, Qt::LeftButton, {}, QPoint(5, 5));
+        } else {
+            QTest::keySequence(result->focusWidget(), QKeySequence(action));
+        }
+    }
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    QCOMPARE(visibleWindows(), QStringLiteral("Frmsub3"));
+}
+
+void ResultAndPlacesTest::dropDownRowsAreSpacious_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("Frmsub2 material") << "Frmsub2"
+                                      << "Combo1";
+    QTest::newRow("Frmsub4 hole shape") << "Frmsub4"
+                                        << "Com1";
+    QTest::newRow("Frmsub4 material") << "Frmsub4"
+                                      << "Com2";
+    QTest::newRow("Frmsub5 second sheet") << "Frmsub5"
+                                          << "Combo2";
+    QTest::newRow("Frmsub7 material") << "Frmsub7"
+                                      << "Combo1";
+}
+
+void ResultAndPlacesTest::dropDownRowsAreSpacious() {
+    QFETCH(QString, name);
+    QFETCH(QString, box);
+    QVERIFY(walk(pathTo(name)));
+    auto* list = find<QComboBox>(name, box);
+    list->showPopup();
+    const QAbstractItemView* view = list->view();
+    QVERIFY(view->isVisible());
+    for (int row = 0; row < list->count(); ++row) {
+        QTextLayout layout(list->itemText(row), view->font(), view->viewport());
+        layout.beginLayout();
+        const qreal textHeight = layout.createLine().height();
+        layout.endLayout();
+        const QRect shown = view->visualRect(list->model()->index(row, 0));
+        QVERIFY2(shown.height() >= shieldcalc::ui::kRowSpacing * textHeight,
+                 qPrintable(QStringLiteral("%1 < 1.4 x %2").arg(shown.height()).arg(textHeight)));
+        QVERIFY(view->viewport()->rect().contains(shown)); // no scrolling to reach it
+    }
+    list->hidePopup();
+}
+
+void ResultAndPlacesTest::lessObviousInputsHaveTooltips_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("unit");
+    const QString cm = QStringLiteral("厘米(cm)");
+    QTest::newRow("solid l") << "Frmsub2"
+                             << "Lab3" << cm;
+    QTest::newRow("solid r") << "Frmsub2"
+                             << "Lab6" << cm;
+    QTest::newRow("aperture l") << "Frmsub4"
+                                << "Lab4" << cm;
+    QTest::newRow("aperture D") << "Frmsub4"
+                                << "Lab6" << cm;
+    QTest::newRow("aperture r") << "Frmsub4"
+                                << "Lab7" << cm;
+    QTest::newRow("aperture a") << "Frmsub4"
+                                << "Lab8" << QStringLiteral("平方厘米(cm*cm)");
+    QTest::newRow("aperture n") << "Frmsub4"
+                                << "Lab9" << QStringLiteral("个每平方厘米");
+    QTest::newRow("aperture b") << "Frmsub4"
+                                << "Lab10" << cm;
+    QTest::newRow("aperture w") << "Frmsub4"
+                                << "Lab11" << cm;
+    QTest::newRow("double layer l1") << "Frmsub5"
+                                     << "Lab3" << cm;
+    QTest::newRow("double layer r1") << "Frmsub5"
+                                     << "Lab7" << cm;
+    QTest::newRow("double layer l2") << "Frmsub5"
+                                     << "Label3" << cm;
+    QTest::newRow("double layer r2") << "Frmsub5"
+                                     << "Label4" << cm;
+    QTest::newRow("enclosure l") << "Frmsub7"
+                                 << "Lab3" << cm;
+    QTest::newRow("enclosure a") << "Frmsub7"
+                                 << "Label2" << cm;
+    QTest::newRow("enclosure b") << "Frmsub7"
+                                 << "Label4" << cm;
+    QTest::newRow("enclosure h") << "Frmsub7"
+                                 << "Label3" << cm;
+}
+
+void ResultAndPlacesTest::lessObviousInputsHaveTooltips() {
+    QFETCH(QString, name);
+    QFETCH(QString, label);
+    QFETCH(QString, unit);
+    QVERIFY(walk(pathTo(name)));
+    const auto* caption = find<QLabel>(name, label);
+    const QString tip = caption->toolTip();
+    QVERIFY2(tip.contains(unit), qPrintable(tip));
+    QVERIFY(tip.endsWith(u'。'));
+    QCOMPARE(tip.count(u'。'), 1); // one sentence
+    QCOMPARE(caption->buddy()->toolTip(), tip);
+}
+
+void ResultAndPlacesTest::firstWindowIsCentred() {
+    const QWidget* menu = window("frmmain");
+    const QRect available = menu->screen()->availableGeometry();
+    QVERIFY((menu->geometry().center() - available.center()).manhattanLength() <= 1);
+}
+
+void ResultAndPlacesTest::nextWindowOpensWhereThePreviousStood_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QPoint>("corner"); // the menu's corner after the user moved it
+    QTest::addColumn<bool>("clamped");
+    const QStringList toResultAndBack = pathTo("Frmsub3") + QStringList{"Comm1"};
+    QTest::newRow("menu to field sources") << pathTo("Frmsub1") << QPoint(30, 40) << false;
+    QTest::newRow("through to the result and back") << toResultAndBack << QPoint(200, 120) << false;
+    QTest::newRow("moved off the bottom right: kept on the screen")
+        << pathTo("Frmsub4") << QPoint(700, 500) << true;
+    QTest::newRow("moved off the top left: kept on the screen")
+        << pathTo("Frmsub6") << QPoint(-300, -200) << true;
+}
+
+void ResultAndPlacesTest::nextWindowOpensWhereThePreviousStood() {
+    QFETCH(QStringList, steps);
+    QFETCH(QPoint, corner);
+    QFETCH(bool, clamped);
+    QWidget* menu = window("frmmain");
+    menu->move(corner);
+    const QPoint centre = menu->geometry().center();
+    QVERIFY(walk(steps));
+    const QWidget* shown = window(visibleWindows());
+    const QRect available = shown->screen()->availableGeometry();
+    QVERIFY(available.contains(shown->frameGeometry()));
+    if (!clamped) {
+        QVERIFY((shown->geometry().center() - centre).manhattanLength() <= 1);
+    }
+}
+
+QTEST_MAIN(ResultAndPlacesTest)
+#include "tst_result_and_places.moc"

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace shieldcalc::ui {
 
@@ -15,33 +14,54 @@ bool sameRow(const QRect& a, const QRect& b) {
     return a.top() < b.bottom() + 1 && b.top() < a.bottom() + 1;
 }
 
-// The caption of label in font at its designed place or grown into the free
-// space of its row; nothing when the row has not room enough.
-std::optional<QRect> placeCaption(QLabel& label, const QFont& font, const QSize& window,
-                                  const std::vector<QRect>& others) {
+// The free stretch of rect's row, kCaptionGap inside the window's edges and
+// the controls before and after it: [left, right). Controls that begin at
+// split or later count as after it.
+struct Room {
+    int left, right;
+};
+
+Room roomAround(const QRect& rect, int split, int windowWidth, const std::vector<QRect>& others) {
+    Room room{kCaptionGap, windowWidth - kCaptionGap};
+    for (const QRect& other : others) {
+        if (!sameRow(rect, other)) {
+            continue;
+        }
+        if (other.left() >= split) {
+            room.right = std::min(room.right, other.left() - kCaptionGap);
+        } else {
+            room.left = std::max(room.left, other.right() + 1 + kCaptionGap);
+        }
+    }
+    return room;
+}
+
+bool fitsInRoom(const QRect& rect, int windowWidth, const std::vector<QRect>& others) {
+    const Room room = roomAround(rect, rect.left(), windowWidth, others);
+    return rect.left() >= room.left && rect.right() + 1 <= room.right;
+}
+
+// The caption of label in font at its designed place, or grown to the right
+// up to the next control and then to the left; shortfall is how many pixels
+// the free room of its row lacks (0 when it fits).
+struct Placement {
+    QRect rect;
+    int shortfall;
+};
+
+Placement placeCaption(QLabel& label, const QFont& font, int windowWidth,
+                       const std::vector<QRect>& others) {
     const QRect designed = label.geometry();
     const QSize need = captionSize(label.text(), font, &label);
     QRect caption(designed.topLeft(),
                   QSize(need.width(), std::max(need.height(), designed.height())));
-    int leftmost = kCaptionGap;
-    int rightmost = window.width() - kCaptionGap; // exclusive
-    for (const QRect& other : others) {
-        if (!sameRow(caption, other)) {
-            continue;
-        }
-        if (other.left() >= designed.left()) {
-            rightmost = std::min(rightmost, other.left() - kCaptionGap);
-        } else {
-            leftmost = std::max(leftmost, other.right() + 1 + kCaptionGap);
-        }
+    const Room room = roomAround(caption, designed.left(), windowWidth, others);
+    if (caption.right() + 1 > room.right) {
+        caption.moveRight(room.right - 1);
     }
-    if (caption.right() + 1 > rightmost) {
-        caption.moveRight(rightmost - 1);
-    }
-    if (caption.left() < leftmost) {
-        return std::nullopt;
-    }
-    return caption;
+    const int shortfall = std::max(0, room.left - caption.left());
+    caption.moveLeft(caption.left() + shortfall);
+    return {caption, shortfall};
 }
 
 } // namespace
@@ -75,20 +95,46 @@ std::vector<Caption> fitCaptions(QWidget& form) {
             controls.push_back(child->geometry());
         }
     }
-    for (Caption& caption : captions) {
+    const auto othersThan = [&](const Caption& self) {
         std::vector<QRect> others = controls;
         for (const Caption& other : captions) {
-            if (&other != &caption) {
+            if (&other != &self) {
                 others.push_back(other.rect);
             }
         }
+        return others;
+    };
+    // The caption that ends last before x in the row of rect, if any.
+    const auto captionBefore = [&](const QRect& rect, int x) {
+        Caption* before = nullptr;
+        for (Caption& other : captions) {
+            if (sameRow(other.rect, rect) && other.rect.left() < x &&
+                (before == nullptr || other.rect.right() > before->rect.right())) {
+                before = &other;
+            }
+        }
+        return before;
+    };
+    const int width = form.width();
+    for (Caption& caption : captions) {
         QFont smaller = caption.label->font();
         smaller.setPointSizeF(smaller.pointSizeF() - 1);
-        if (auto place = placeCaption(*caption.label, caption.font, form.size(), others)) {
-            caption.rect = *place;
-        } else if (auto smallerPlace = placeCaption(*caption.label, smaller, form.size(), others)) {
-            caption.rect = *smallerPlace;
-            caption.font = smaller;
+        for (const QFont& font : {caption.label->font(), smaller}) {
+            Placement place = placeCaption(*caption.label, font, width, othersThan(caption));
+            // The caption before it may step aside into free room of its own.
+            Caption* before = captionBefore(place.rect, caption.label->x());
+            if (place.shortfall > 0 && before != nullptr) {
+                const QRect aside = before->rect.translated(-place.shortfall, 0);
+                if (fitsInRoom(aside, width, othersThan(*before))) {
+                    before->rect = aside;
+                    place = placeCaption(*caption.label, font, width, othersThan(caption));
+                }
+            }
+            if (place.shortfall == 0) {
+                caption.rect = place.rect;
+                caption.font = font;
+                break;
+            }
         }
     }
     return captions;

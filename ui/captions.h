@@ -9,7 +9,9 @@
 //   1. At the label's designed place, when the caption ends at least
 //      kCaptionGap pixels before the next control of its row.
 //   2. Otherwise grown into the free space: to the right up to the next
-//      control, then to the left; boxes and buttons never move.
+//      control, then to the left, where the caption before it in the row
+//      may step aside to the left into free space of its own; boxes and
+//      buttons never move.
 //   3. As the last resort the same in a font one point smaller.
 //
 // The caption's height is the height its text needs (at least the label's).

@@ -16,6 +16,16 @@
 
 namespace shieldcalc::ui {
 
+namespace {
+
+// The width of a window's frame on each side of its client area.
+QMargins frameWidth(const QRect& client, const QRect& frame) {
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+} // namespace
+
 WindowHub::WindowHub(std::unique_ptr<MessagePresenter> messages, std::function<void()> quit)
     : messages_(std::move(messages)), quit_(std::move(quit)) {}
 
@@ -94,8 +104,7 @@ void WindowHub::exitApplication() {
 
 void WindowHub::leftPlace(const QRect& client, const QRect& frame) {
     lastCentre_ = client.center();
-    lastFrame_ = QMargins(client.left() - frame.left(), client.top() - frame.top(),
-                          frame.right() - client.right(), frame.bottom() - client.bottom());
+    lastFrame_ = frameWidth(client, frame);
 }
 
 void WindowHub::present(QWidget& window) {
@@ -108,12 +117,8 @@ void WindowHub::present(QWidget& window) {
         // A window never shown has no frame yet; it will get one like the last.
         const QRect client = window.geometry();
         const QRect known = window.frameGeometry();
-        const QMargins frameWidth =
-            known == client
-                ? lastFrame_
-                : QMargins(client.left() - known.left(), client.top() - known.top(),
-                           known.right() - client.right(), known.bottom() - client.bottom());
-        QRect frame = client.marginsAdded(frameWidth);
+        const QMargins margins = known == client ? lastFrame_ : frameWidth(client, known);
+        QRect frame = client.marginsAdded(margins);
         frame.moveCenter(lastCentre_.value_or(available.center()) +
                          (frame.center() - client.center()));
         // Kept on the screen, its title bar first.
@@ -121,7 +126,7 @@ void WindowHub::present(QWidget& window) {
         frame.moveBottom(std::min(frame.bottom(), available.bottom()));
         frame.moveLeft(std::max(frame.left(), available.left()));
         frame.moveTop(std::max(frame.top(), available.top()));
-        window.setGeometry(frame.marginsRemoved(frameWidth));
+        window.setGeometry(frame.marginsRemoved(margins));
     }
     window.show();
 }

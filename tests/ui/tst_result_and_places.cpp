@@ -165,41 +165,18 @@ void ResultAndPlacesTest::lessObviousInputsHaveTooltips_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("unit");
-    const QString cm = QStringLiteral("厘米(cm)");
-    QTest::newRow("solid l") << "Frmsub2"
-                             << "Lab3" << cm;
-    QTest::newRow("solid r") << "Frmsub2"
-                             << "Lab6" << cm;
-    QTest::newRow("aperture l") << "Frmsub4"
-                                << "Lab4" << cm;
-    QTest::newRow("aperture D") << "Frmsub4"
-                                << "Lab6" << cm;
-    QTest::newRow("aperture r") << "Frmsub4"
-                                << "Lab7" << cm;
-    QTest::newRow("aperture a") << "Frmsub4"
-                                << "Lab8" << QStringLiteral("平方厘米(cm*cm)");
-    QTest::newRow("aperture n") << "Frmsub4"
-                                << "Lab9" << QStringLiteral("个每平方厘米");
-    QTest::newRow("aperture b") << "Frmsub4"
-                                << "Lab10" << cm;
-    QTest::newRow("aperture w") << "Frmsub4"
-                                << "Lab11" << cm;
-    QTest::newRow("double layer l1") << "Frmsub5"
-                                     << "Lab3" << cm;
-    QTest::newRow("double layer r1") << "Frmsub5"
-                                     << "Lab7" << cm;
-    QTest::newRow("double layer l2") << "Frmsub5"
-                                     << "Label3" << cm;
-    QTest::newRow("double layer r2") << "Frmsub5"
-                                     << "Label4" << cm;
-    QTest::newRow("enclosure l") << "Frmsub7"
-                                 << "Lab3" << cm;
-    QTest::newRow("enclosure a") << "Frmsub7"
-                                 << "Label2" << cm;
-    QTest::newRow("enclosure b") << "Frmsub7"
-                                 << "Label4" << cm;
-    QTest::newRow("enclosure h") << "Frmsub7"
-                                 << "Label3" << cm;
+    const auto row = [](const char* input, const char* form, const char* label, const char* unit) {
+        QTest::newRow(input) << form << label << QString::fromUtf8(unit);
+    };
+    row("solid l", "Frmsub2", "Lab3", "厘米(cm)");
+    row("aperture D", "Frmsub4", "Lab6", "厘米(cm)");
+    row("aperture a", "Frmsub4", "Lab8", "平方厘米(cm*cm)");
+    row("aperture n", "Frmsub4", "Lab9", "个每平方厘米");
+    row("aperture w", "Frmsub4", "Lab11", "厘米(cm)");
+    row("double layer l2", "Frmsub5", "Label3", "厘米(cm)");
+    row("double layer r2", "Frmsub5", "Label4", "厘米(cm)");
+    row("enclosure a", "Frmsub7", "Label2", "厘米(cm)");
+    row("enclosure h", "Frmsub7", "Label3", "厘米(cm)");
 }
 
 void ResultAndPlacesTest::lessObviousInputsHaveTooltips() {

@@ -43,6 +43,14 @@ QSizeF textSize(const QString& text, const QFont& font, QPaintDevice* device) {
     return {line.naturalTextWidth(), line.height()};
 }
 
+// One row per window.
+void windowRows() {
+    QTest::addColumn<QString>("name");
+    for (const QString& name : kAllWindows) {
+        QTest::addRow("%s", qPrintable(name)) << name;
+    }
+}
+
 bool isLatin(QChar c) {
     return c.isLetterOrNumber() && c.unicode() < 0x80;
 }
@@ -69,10 +77,7 @@ void CaptionsTest::scaleFactorIsInUse() {
 }
 
 void CaptionsTest::captionsFitAndKeepClear_data() {
-    QTest::addColumn<QString>("name");
-    for (const QString& name : kAllWindows) {
-        QTest::addRow("%s", qPrintable(name)) << name;
-    }
+    windowRows();
 }
 
 void CaptionsTest::captionsFitAndKeepClear() {
@@ -127,10 +132,7 @@ void CaptionsTest::captionsFitAndKeepClear() {
 }
 
 void CaptionsTest::facesByScript_data() {
-    QTest::addColumn<QString>("name");
-    for (const QString& name : kAllWindows) {
-        QTest::addRow("%s", qPrintable(name)) << name;
-    }
+    windowRows();
 }
 
 void CaptionsTest::facesByScript() {

@@ -142,6 +142,9 @@ std::vector<Caption> fitCaptions(QWidget& form) {
 
 void drawCaptions(QPainter& painter, std::span<const Caption> captions) {
     for (const Caption& caption : captions) {
+        if (caption.label->isHidden()) {
+            continue;
+        }
         const QPalette palette = caption.label->palette();
         if (caption.label->autoFillBackground()) {
             painter.fillRect(caption.rect, palette.color(caption.label->backgroundRole()));

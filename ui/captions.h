@@ -53,6 +53,7 @@ QSize captionSize(const QString& text, const QFont& font, QPaintDevice* device);
 // Room for the caption of every label of form that is a direct child.
 std::vector<Caption> fitCaptions(QWidget& form);
 
+// Paints the captions of the labels that are not hidden, in their labels' colours.
 void drawCaptions(QPainter& painter, std::span<const Caption> captions);
 
 } // namespace shieldcalc::ui

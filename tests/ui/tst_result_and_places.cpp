@@ -151,8 +151,10 @@ void ResultAndPlacesTest::dropDownRowsAreSpacious() {
     for (int row = 0; row < list->count(); ++row) {
         QTextLayout layout(list->itemText(row), view->font(), view->viewport());
         layout.beginLayout();
-        const qreal textHeight = layout.createLine().height();
+        const QTextLine line = layout.createLine();
         layout.endLayout();
+        const qreal textHeight = line.height();
+        QVERIFY(textHeight > 0);
         const QRect shown = view->visualRect(list->model()->index(row, 0));
         QVERIFY2(shown.height() >= shieldcalc::ui::kRowSpacing * textHeight,
                  qPrintable(QStringLiteral("%1 < 1.4 x %2").arg(shown.height()).arg(textHeight)));

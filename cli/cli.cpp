@@ -3,6 +3,7 @@
 #include "cli/json.h"
 #include "cli/options.h"
 #include "core/shielding.h"
+#include "core/version.h"
 
 #include <algorithm>
 #include <string>
@@ -203,7 +204,10 @@ void writeProgramHelp(std::ostream& out) {
         out << "  " << command.name << std::string(11 - command.name.size(), ' ') << command.summary
             << '\n';
     }
-    out << "\nRun '" << kProgram << " COMMAND --help' for the options of a command.\n\n"
+    out << "\noptions:\n"
+        << "  --help     print this help\n"
+        << "  --version  print the version\n"
+        << "\nRun '" << kProgram << " COMMAND --help' for the options of a command.\n\n"
         << kConventions;
 }
 
@@ -269,6 +273,9 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
         err << kProgram << ": missing command\n";
     } else if (args.front() == "--help") {
         writeProgramHelp(out);
+        return kExitSuccess;
+    } else if (args.front() == "--version") {
+        out << kProgram << ' ' << kVersion << '\n';
         return kExitSuccess;
     } else {
         const auto command = std::ranges::find(kCommands, args.front(), &Command::name);

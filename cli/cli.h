@@ -6,7 +6,9 @@
 // form, rounded to single precision; a list choice as its list index, "none"
 // as -1; an optional length left out as 0), runs the computation and writes
 // the SE to out, as a line of text or, with --json, as one JSON object.
-// Messages go to err. The return value is the process's exit status.
+// Messages go to err. "--help" and "--version" in place of a sub-command
+// print the program's help and its version. The return value is the
+// process's exit status.
 #pragma once
 
 #include <ostream>

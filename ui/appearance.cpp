@@ -3,6 +3,8 @@
 #include "ui/form_builder.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -19,6 +21,14 @@ void useChineseQtTexts(QApplication& app) {
                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         app.installTranslator(translator);
     }
+}
+
+void useApplicationIcon(QApplication& app) {
+    QIcon icon;
+    for (const QFileInfo& size : QDir(QStringLiteral(":/icons")).entryInfoList()) {
+        icon.addFile(size.filePath());
+    }
+    app.setWindowIcon(icon);
 }
 
 } // namespace shieldcalc::ui

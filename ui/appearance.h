@@ -13,4 +13,8 @@ void useSongFonts(QApplication& app);
 // text boxes' context menus read as on a Chinese desktop ("确定").
 void useChineseQtTexts(QApplication& app);
 
+// The shieldcalc icon, built into the program at every installed size, as
+// the icon of every window and message box.
+void useApplicationIcon(QApplication& app);
+
 } // namespace shieldcalc::ui

@@ -16,6 +16,8 @@ namespace shieldcalc::ui {
 FormWindow::FormWindow(WindowHub& hub, const FormSpec& design) : hub_(hub) {
     buildForm(*this, design, options_);
     captions_ = fitCaptions(*this);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { hub_.showAbout(this); });
     if (!options_.buttons().isEmpty()) {
         for (const auto& [key, step] : {std::pair{Qt::Key_Down, 1}, std::pair{Qt::Key_Right, 1},
                                         std::pair{Qt::Key_Up, -1}, std::pair{Qt::Key_Left, -1}}) {

@@ -8,7 +8,8 @@
 // in the same place. Its option buttons, if it has any, exclude each other,
 // can all be cleared, and the arrow keys move the selection among them.
 // Closing it by the title-bar close box ends the application, as Exit does,
-// so that the application never runs on with no window visible.
+// so that the application never runs on with no window visible. F1 shows
+// About.
 #pragma once
 
 #include "ui/captions.h"

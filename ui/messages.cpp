@@ -1,9 +1,16 @@
 #include "ui/messages.h"
 
+#include <QApplication>
+#include <QStyle>
+
 namespace shieldcalc::ui {
 
 void MessageBoxPresenter::show(QWidget* window, const Message& message) {
     QMessageBox box(message.icon, message.title, message.prompt, QMessageBox::Ok, window);
+    if (message.icon == QMessageBox::NoIcon) {
+        const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+        box.setIconPixmap(QApplication::windowIcon().pixmap(size));
+    }
     box.exec();
 }
 

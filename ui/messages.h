@@ -2,7 +2,8 @@
 //
 // Every message of the application is a modal box with one OK button: a
 // question-mark box for an input the user has still to give, a critical box
-// for a calculation that cannot be carried out. The windows never open a box
+// for a calculation that cannot be carried out, and About (about.h), which
+// shows the application's icon in place of a standard one. The windows never open a box
 // themselves; they hand a Message to the MessagePresenter that the window hub
 // owns, so that tests can put a recorder in the place of the real boxes.
 #pragma once
@@ -34,7 +35,8 @@ public:
     virtual void show(QWidget* window, const Message& message) = 0;
 };
 
-// The real thing: a QMessageBox with a single OK button.
+// The real thing: a QMessageBox with a single OK button; a message without
+// an icon gets the application's.
 class MessageBoxPresenter final : public MessagePresenter {
 public:
     void show(QWidget* window, const Message& message) override;

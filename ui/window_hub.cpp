@@ -1,5 +1,6 @@
 #include "ui/window_hub.h"
 
+#include "ui/about.h"
 #include "ui/aperture_form.h"
 #include "ui/double_layer_form.h"
 #include "ui/enclosure_form.h"
@@ -83,6 +84,10 @@ void WindowHub::publishResult(CalculationKind kind, const QString& resultText) {
 
 void WindowHub::showMessage(QWidget* window, const Message& message) {
     messages_->show(window, message);
+}
+
+void WindowHub::showAbout(QWidget* window) {
+    messages_->show(window, aboutMessage());
 }
 
 void WindowHub::exitApplication() {

@@ -74,6 +74,8 @@ public:
 
     // A modal message over window.
     void showMessage(QWidget* window, const Message& message);
+    // About shieldcalc, modal over window; every window stays as it was.
+    void showAbout(QWidget* window);
 
     // Hides every window and ends the application.
     void exitApplication();

@@ -15,9 +15,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The synopsis is the project's description; this is the text below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "shielding effectiveness of metal shields, for EMC engineers
-shieldcalc estimates the shielding effectiveness (SE, in dB) of metal
+    "shieldcalc estimates the shielding effectiveness (SE, in dB) of metal
 shields from closed-form engineering formulas: a solid sheet, a sheet
 perforated by an array of holes, a double-layer sheet and a closed
 rectangular enclosure, against a plane wave or the near field of a

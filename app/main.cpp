@@ -11,18 +11,31 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("shieldcalc"));
     QApplication::setApplicationVersion(QString::fromUtf8(shieldcalc::kVersion));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(shieldcalc::kAppId));
 
-    // Qt's own options (-platform, -style, ...) were taken out by QApplication.
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Shielding effectiveness of metal shields, for EMC engineers.\n"
                        "The windows are in Simplified Chinese; F1 in any window shows About."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+
+    // Help and version are answered without the window system, so that they
+    // work without a display. A command line with Qt's own options
+    // (-platform, -style, ...) does not parse yet and waits for QApplication,
+    // as does --help-all, which lists those options.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (parser.parse(arguments) && (parser.isSet(help) || parser.isSet(version))) {
+        const QCoreApplication noWindows(argc, argv);
+        parser.process(noWindows); // prints and exits
+    }
+
+    QApplication app(argc, argv);
     parser.process(app);
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty()) {
         std::fprintf(stderr, "shieldcalc: unexpected argument '%s'\n", qPrintable(extra.front()));

@@ -19,9 +19,11 @@ constexpr const char* kAssumptions =
 
 Message aboutMessage() {
     const QString text =
-        QStringLiteral("<h3>%1</h3><p>shieldcalc 版本 %2<br>%3</p><p>%4</p><p>计算结果的验证页面：<br>%5</p>")
+        QStringLiteral(
+            "<h3>%1</h3><p>shieldcalc 版本 %2<br>%3</p><p>%4</p><p>计算结果的验证页面：<br>%5</p>")
             .arg(QString::fromUtf8(kName), QString::fromUtf8(kVersion), QString::fromUtf8(kLicence),
-                 QString::fromUtf8(kAssumptions), QString::fromUtf8(kValidationPage).toHtmlEscaped());
+                 QString::fromUtf8(kAssumptions),
+                 QString::fromUtf8(kValidationPage).toHtmlEscaped());
     return {QMessageBox::NoIcon, text, QStringLiteral("关于")};
 }
 

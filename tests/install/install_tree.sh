@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Installs the build into an empty prefix, checks that every file the desktop
-# and the shell need is in its place, and runs both installed programs.
-#   install_tree.sh BUILD_DIR PREFIX APP_ID VERSION BINDIR DATADIR MANDIR DOCDIR
+# Installs the build into a temporary prefix, checks that every file the
+# desktop and the shell need is in its place, and runs both installed programs.
+#   install_tree.sh BUILD_DIR APP_ID VERSION BINDIR DATADIR MANDIR DOCDIR
 set -euo pipefail
-build=$1 prefix=$2 id=$3 version=$4 bindir=$5 datadir=$6 mandir=$7 docdir=$8
+build=$1 id=$2 version=$3 bindir=$4 datadir=$5 mandir=$6 docdir=$7
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
-rm -rf "$prefix"
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 expected=(
@@ -44,4 +45,4 @@ out=$("$cli" --version)
 # Help and version need no display.
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/$bindir/shieldcalc" --version)
 [[ $out == "shieldcalc $version" ]] || fail "installed shieldcalc --version printed: $out"
-echo "installed and ran from $prefix"
+echo "installed into a temporary prefix and ran from there"

@@ -1,7 +1,7 @@
 # The Debian package, made by "cpack -G DEB" in a build configured for it
 # (scripts/package). dpkg-shlibdeps finds the libraries the programs link;
-# the Song-style fonts and Qt's Chinese texts, which the application loads
-# by name at run time, are listed by hand.
+# the Song-style fonts, the serif face of the Latin letters and Qt's Chinese
+# texts, which the application loads by name at run time, are listed by hand.
 set(CPACK_PACKAGE_NAME shieldcalc)
 set(CPACK_PACKAGE_VENDOR "The shieldcalc developers")
 set(CPACK_PACKAGE_CONTACT ${SHIELDCALC_MAINTAINER})
@@ -13,7 +13,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, fonts-noto-cjk, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-arphic-uming, fonts-noto-cjk, fonts-dejavu-core, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The synopsis is the project's description; this is the text below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

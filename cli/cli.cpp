@@ -2,6 +2,7 @@
 
 #include "cli/json.h"
 #include "cli/options.h"
+#include "core/message_text.h"
 #include "core/shielding.h"
 #include "core/version.h"
 
@@ -282,7 +283,7 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
         if (command != std::end(kCommands)) {
             return runCommand(*command, args.subspan(1), out, err);
         }
-        err << kProgram << ": unknown command '" << args.front() << "'\n";
+        err << kProgram << ": unknown command '" << textForMessage(args.front()) << "'\n";
     }
     err << "Run '" << kProgram << " --help' for the commands.\n";
     return kExitUsage;

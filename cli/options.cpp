@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include "core/message_text.h"
 #include "core/number_text.h"
 
 #include <algorithm>
@@ -15,8 +16,9 @@ template <class... Parts> std::string concat(const Parts&... parts) {
     return text;
 }
 
+// User text in a message: plain, visible and of bounded length.
 std::string quoted(std::string_view text) {
-    return concat("'", text, "'");
+    return concat("'", textForMessage(text), "'");
 }
 
 const OptionSpec* findDeclared(std::span<const OptionSpec> declaredOptions, std::string_view name) {

@@ -1,37 +1,55 @@
 #include "core/number_text.h"
 
+#include "core/utf8.h"
+
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace shieldcalc {
-
-NumberFormatError::NumberFormatError(Reason reason)
-    : std::invalid_argument(reason == Reason::Blank        ? "no number given"
-                            : reason == Reason::OutOfRange ? "number beyond single precision"
-                                                           : "not a number"),
-      reason_(reason) {}
 
 namespace {
 
 using Reason = NumberFormatError::Reason;
 
-// Decodes one UTF-8 code point at text[i], advancing i; nullopt if malformed.
-std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& i) {
-    const auto lead = static_cast<unsigned char>(text[i++]);
-    if (lead < 0x80)
-        return lead;
-    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (extra < 0 || lead > 0xF4 || i + static_cast<std::size_t>(extra) > text.size())
-        return std::nullopt;
-    char32_t cp = lead & (0x3F >> extra);
-    while (extra-- > 0) {
-        const auto next = static_cast<unsigned char>(text[i++]);
-        if ((next & 0xC0) != 0x80)
-            return std::nullopt;
-        cp = (cp << 6) | (next & 0x3F);
+const char* reasonText(Reason reason) {
+    switch (reason) {
+    case Reason::Blank:
+        return "no number given";
+    case Reason::OutOfRange:
+        return "number beyond single precision";
+    case Reason::AmbiguousGrouping:
+        return "number with a point that may group thousands";
+    case Reason::NotANumber:
+        break;
     }
-    return cp;
+    return "not a number";
+}
+
+// The significant digits kept of a long text. A number that lies exactly
+// halfway between two neighbouring single-precision values has at most 113
+// significant digits, so a text cut after more digits, with one non-zero
+// digit standing in for whatever non-zero digits were cut, rounds exactly as
+// the whole text does.
+constexpr std::size_t kKeptDigits = 128;
+
+// Written as 0.ddd x 10^e with a non-zero first digit d, a value with
+// e > 39 is at least 10^39, beyond the largest single-precision value
+// (3.4e38); one with e < -45 is below 10^-46, less than half the smallest
+// subnormal (1.4e-45), and rounds to 0.
+constexpr long long kLargestExponent = 39;
+constexpr long long kSmallestExponent = -45;
+
+// A written exponent is read up to this bound and kept there. The digits
+// before it shift the exponent by at most the length of the text, which in
+// any memory is far below the bound, so a kept exponent decides like the
+// written one.
+constexpr long long kExponentBound = 100'000'000'000'000'000;
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 // The ASCII character a code point stands for in a number, or 0.
@@ -53,86 +71,130 @@ char asciiEquivalent(char32_t cp, char32_t decimalSeparator) {
     return 0;
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
+// Whether the "." at ascii[point] stands between a digit and exactly three
+// digits.
+bool mayGroupThousands(std::string_view ascii, std::size_t point) {
+    const auto digitAt = [&](std::size_t i) {
+        return i < ascii.size() && isDigit(ascii[i]);
+    };
+    return point > 0 && digitAt(point - 1) && digitAt(point + 1) && digitAt(point + 2) &&
+           digitAt(point + 3) && !digitAt(point + 4);
 }
 
-// Checks [+-]? (d+ (. d*)? | . d+) (e [+-]? d+)? and returns the decimal
-// exponent of the leading non-zero digit (for telling an overflow from an
-// underflow), or nullopt if the text is not of that form.
-std::optional<long> checkForm(std::string_view s) {
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
-    long integerDigits = 0, leadingFractionZeros = 0, mantissaDigits = 0;
-    bool nonZeroSeen = false;
-    for (; i < s.size() && isDigit(s[i]); ++i, ++mantissaDigits) {
-        nonZeroSeen = nonZeroSeen || s[i] != '0';
-        if (nonZeroSeen)
-            ++integerDigits;
-    }
-    if (i < s.size() && s[i] == '.') {
-        for (++i; i < s.size() && isDigit(s[i]); ++i, ++mantissaDigits) {
-            if (!nonZeroSeen && s[i] == '0')
-                ++leadingFractionZeros;
-            nonZeroSeen = nonZeroSeen || s[i] != '0';
-        }
-    }
-    if (mantissaDigits == 0)
-        return std::nullopt;
-    long exponent = 0;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        const bool negative = i < s.size() && s[i] == '-';
-        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-            ++i;
-        if (i == s.size())
-            return std::nullopt;
-        for (; i < s.size() && isDigit(s[i]); ++i)
-            exponent = std::min(exponent * 10 + (s[i] - '0'), 100000L);
-        if (negative)
-            exponent = -exponent;
-    }
-    if (i != s.size())
-        return std::nullopt;
-    return (integerDigits > 0 ? integerDigits - 1 : -leadingFractionZeros - 1) + exponent;
-}
-
-} // namespace
-
-float parseNumber(std::string_view text, char32_t decimalSeparator) {
+// The text in ASCII, each character replaced by what it stands for in a
+// number; throws when a character stands for nothing or a "." may group
+// thousands.
+std::string asciiForm(std::string_view text, char32_t decimalSeparator, char32_t groupSeparator) {
+    const bool pointGroups = groupSeparator == U'.' && decimalSeparator != U'.';
     std::string ascii;
+    std::vector<std::size_t> periods; // where a "." was typed
     for (std::size_t i = 0; i < text.size();) {
         const auto cp = decodeUtf8(text, i);
         const char c = cp ? asciiEquivalent(*cp, decimalSeparator) : 0;
         if (c == 0)
             throw NumberFormatError(Reason::NotANumber);
+        if (pointGroups && *cp == U'.')
+            periods.push_back(ascii.size());
         ascii += c;
     }
+    if (std::ranges::any_of(periods, [&](std::size_t p) { return mayGroupThousands(ascii, p); }))
+        throw NumberFormatError(Reason::AmbiguousGrouping);
+    return ascii;
+}
+
+// A number of the form [+-]? (d+ (. d*)? | . d+) (e [+-]? d+)?, held as
+// sign, significant digits and exponent: 0.digits x 10^exponent.
+struct Decimal {
+    bool negative = false;
+    std::string digits;     // from the first non-zero digit, at most kKeptDigits
+    bool cut = false;       // non-zero digits beyond those kept
+    long long exponent = 0; // meaningful when digits is not empty
+};
+
+std::optional<Decimal> readDecimal(std::string_view s) {
+    Decimal d;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        d.negative = s[i] == '-';
+        ++i;
+    }
+    std::size_t mantissaDigits = 0;
+    bool inFraction = false;
+    long long position = 0; // integer digits, less the zeros after the point before the first
+    for (; i < s.size(); ++i) {
+        if (s[i] == '.' && !inFraction) {
+            inFraction = true;
+            continue;
+        }
+        if (!isDigit(s[i]))
+            break;
+        ++mantissaDigits;
+        if (d.digits.empty() && s[i] == '0') {
+            position -= inFraction ? 1 : 0;
+            continue;
+        }
+        position += inFraction ? 0 : 1;
+        if (d.digits.size() < kKeptDigits)
+            d.digits += s[i];
+        else
+            d.cut = d.cut || s[i] != '0';
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    long long exponent = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        const bool negative = i < s.size() && s[i] == '-';
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        const std::size_t first = i;
+        for (; i < s.size() && isDigit(s[i]); ++i)
+            exponent = std::min(exponent * 10 + (s[i] - '0'), kExponentBound);
+        if (i == first)
+            return std::nullopt;
+        exponent = negative ? -exponent : exponent;
+    }
+    if (i != s.size())
+        return std::nullopt;
+    d.exponent = position + exponent;
+    return d;
+}
+
+// The magnitude of d rounded to single precision.
+float magnitudeOf(const Decimal& d) {
+    if (d.digits.empty() || d.exponent < kSmallestExponent)
+        return 0;
+    if (d.exponent > kLargestExponent)
+        throw NumberFormatError(Reason::OutOfRange);
+    const std::string text =
+        "0." + d.digits + (d.cut ? "1" : "") + "e" + std::to_string(d.exponent);
+    float value = 0;
+    const auto result =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        if (d.exponent > 0)
+            throw NumberFormatError(Reason::OutOfRange);
+        return 0; // too small for single precision: rounds to zero
+    }
+    return value;
+}
+
+} // namespace
+
+NumberFormatError::NumberFormatError(Reason reason)
+    : std::invalid_argument(reasonText(reason)), reason_(reason) {}
+
+float parseNumber(std::string_view text, char32_t decimalSeparator, char32_t groupSeparator) {
+    const std::string ascii = asciiForm(text, decimalSeparator, groupSeparator);
     const auto first = ascii.find_first_not_of(' ');
     if (first == std::string::npos)
         throw NumberFormatError(Reason::Blank);
-    std::string_view number(ascii);
-    number = number.substr(first, ascii.find_last_not_of(' ') + 1 - first);
-
-    const auto leadingExponent = checkForm(number);
-    if (!leadingExponent)
+    const auto decimal =
+        readDecimal(std::string_view(ascii).substr(first, ascii.find_last_not_of(' ') + 1 - first));
+    if (!decimal)
         throw NumberFormatError(Reason::NotANumber);
-    const bool negative = number.front() == '-';
-    if (number.front() == '+' || number.front() == '-')
-        number.remove_prefix(1);
-
-    float value = 0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
-                                        std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range) {
-        if (*leadingExponent >= 0)
-            throw NumberFormatError(Reason::OutOfRange);
-        value = 0; // too small for single precision: rounds to zero
-    } else if (result.ec != std::errc() || result.ptr != number.data() + number.size()) {
-        throw NumberFormatError(Reason::NotANumber);
-    }
-    return negative ? -value : value;
+    const float magnitude = magnitudeOf(*decimal);
+    return decimal->negative ? -magnitude : magnitude;
 }
 
 } // namespace shieldcalc

@@ -24,7 +24,7 @@ Message aboutMessage() {
             .arg(QString::fromUtf8(kName), QString::fromUtf8(kVersion), QString::fromUtf8(kLicence),
                  QString::fromUtf8(kAssumptions),
                  QString::fromUtf8(kValidationPage).toHtmlEscaped());
-    return {QMessageBox::NoIcon, text, QStringLiteral("关于")};
+    return {QMessageBox::NoIcon, text, QStringLiteral("关于"), Qt::RichText};
 }
 
 } // namespace shieldcalc::ui

@@ -17,9 +17,10 @@ namespace shieldcalc::ui {
 
 namespace {
 
-char32_t localeDecimalSeparator() {
-    const QList<uint> codePoints = QLocale().decimalPoint().toUcs4();
-    return codePoints.isEmpty() ? U'.' : static_cast<char32_t>(codePoints.front());
+// A separator of the user's locale as one code point; 0 for none.
+char32_t codePointOf(const QString& separator) {
+    const QList<uint> codePoints = separator.toUcs4();
+    return codePoints.size() == 1 ? static_cast<char32_t>(codePoints.front()) : U'\0';
 }
 
 // The caption of the label that names box, without its closing colon.
@@ -77,7 +78,11 @@ const char* CalculatorForm::firstEmpty(std::initializer_list<const char*> boxes)
 float CalculatorForm::number(const char* box) const {
     const auto* edit = control<QLineEdit>(box);
     try {
-        return parseNumber(edit->text().toStdString(), localeDecimalSeparator());
+        const QLocale locale;
+        const char32_t decimalSeparator = codePointOf(locale.decimalPoint());
+        return parseNumber(edit->text().toStdString(),
+                           decimalSeparator != U'\0' ? decimalSeparator : U'.',
+                           codePointOf(locale.groupSeparator()));
     } catch (const NumberFormatError& error) {
         throw CalculationFailure(
             conversionFailureText(labelOf(*this, edit), edit->text(), error.reason()), box);

@@ -1,5 +1,9 @@
 #include "ui/fault_text.h"
 
+#include "core/message_text.h"
+
+#include <QLocale>
+
 namespace shieldcalc::ui {
 
 namespace {
@@ -110,6 +114,7 @@ QString CalculationFailure::explanation() const {
 
 QString conversionFailureText(const QString& boxLabel, const QString& text,
                               NumberFormatError::Reason reason) {
+    const QString quoted = QString::fromStdString(textForMessage(text.trimmed().toStdString()));
     switch (reason) {
     case NumberFormatError::Reason::Blank:
         return QStringLiteral("“%1”一栏中只有空格，不是一个数。\n请输入一个数，例如 1.5。")
@@ -117,11 +122,17 @@ QString conversionFailureText(const QString& boxLabel, const QString& text,
     case NumberFormatError::Reason::NotANumber:
         return QStringLiteral("“%1”一栏中的“%2”不是一个数。\n"
                               "请输入一个数，例如 1.5、0.001 或 1e-3。")
-            .arg(boxLabel, text.trimmed());
+            .arg(boxLabel, quoted);
     case NumberFormatError::Reason::OutOfRange:
         return QStringLiteral("“%1”一栏中的“%2”超出了可以计算的数的范围。\n"
                               "请输入一个绝对值小于 3.4e38 的数。")
-            .arg(boxLabel, text.trimmed());
+            .arg(boxLabel, quoted);
+    case NumberFormatError::Reason::AmbiguousGrouping:
+        return QStringLiteral("“%1”一栏中的“%2”含有“.”，它在这里也可能是千位分隔符，"
+                              "无法确定是哪个数。\n请输入不带分隔符的数，例如 1000；"
+                              "小数请用“%3”，例如 %4。")
+            .arg(boxLabel, quoted, QLocale().decimalPoint(),
+                 u'1' + QLocale().decimalPoint() + u'5');
     }
     return {};
 }

@@ -11,6 +11,7 @@ void MessageBoxPresenter::show(QWidget* window, const Message& message) {
         const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
         box.setIconPixmap(QApplication::windowIcon().pixmap(size));
     }
+    box.setTextFormat(message.format);
     box.exec();
 }
 

@@ -19,6 +19,9 @@ struct Message {
     QMessageBox::Icon icon;
     QString prompt;
     QString title;
+    // A prompt may quote what the user typed, so it is plain text; only a
+    // prompt written wholly by the application may be rich text.
+    Qt::TextFormat format = Qt::PlainText;
 };
 
 inline Message question(const QString& prompt, const QString& title) {

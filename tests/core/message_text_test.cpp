@@ -1,0 +1,85 @@
+// User text quoted in messages: plain, visible, of bounded length.
+#include "core/message_text.h"
+
+#include "core/utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace shieldcalc {
+namespace {
+
+struct QuoteCase {
+    const char* name;
+    std::string text;
+    std::string shown;
+};
+
+class TextForMessage : public ::testing::TestWithParam<QuoteCase> {};
+
+TEST_P(TextForMessage, ShowsTheTextPlainly) {
+    EXPECT_EQ(textForMessage(GetParam().text), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Quoting, TextForMessage,
+    ::testing::Values(
+        QuoteCase{"plain", "12kHz", "12kHz"},
+        QuoteCase{"markup_kept_as_characters", "<font size=7>BIG</font>",
+                  "<font size=7>BIG</font>"},
+        QuoteCase{"chinese", "一二三", "一二三"},
+        QuoteCase{"c0_controls_as_pictures", std::string("a\tb\nc\x1b\x7f", 7) + '\0', "a␉b␊c␛␡␀"},
+        QuoteCase{"c1_control",
+                  "1\xc2\x85"
+                  "2",
+                  "1<U+0085>2"},
+        QuoteCase{"bidirectional_override",
+                  "\xe2\x80\xae"
+                  "1",
+                  "<U+202E>1"},
+        QuoteCase{"zero_width_and_bom", "1\xe2\x80\x8b\xef\xbb\xbf", "1<U+200B><U+FEFF>"},
+        QuoteCase{"overlong_bytes", "\xc0\xb1", "\\xC0\\xB1"},
+        QuoteCase{"surrogate_bytes", "\xed\xa0\x80", "\\xED\\xA0\\x80"},
+        QuoteCase{"cut_off_sequence", "1\xe4\xb8", "1\\xE4\\xB8"},
+        QuoteCase{"forty_characters_whole", std::string(40, 'x'), std::string(40, 'x')},
+        QuoteCase{"forty_one_shortened", std::string(20, 'a') + "b" + std::string(20, 'c'),
+                  std::string(20, 'a') + "…" + std::string(19, 'c')},
+        QuoteCase{"long_chinese_shortened",
+                  [] {
+                      std::string s;
+                      for (int i = 0; i < 50; ++i)
+                          s += "频";
+                      return s;
+                  }(),
+                  [] {
+                      std::string s;
+                      for (int i = 0; i < 20; ++i)
+                          s += "频";
+                      s += "…";
+                      for (int i = 0; i < 19; ++i)
+                          s += "频";
+                      return s;
+                  }()},
+        QuoteCase{"escapes_never_split",
+                  std::string(19, 'a') + "\xe2\x80\xae" + std::string(30, 'z'),
+                  std::string(19, 'a') + "…" + std::string(19, 'z')}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(TextForMessage, AnyBytesGiveWellFormedTextOfBoundedLength) {
+    std::string bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes += static_cast<char>(b);
+    const std::string shown = textForMessage(bytes + bytes);
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < shown.size(); ++characters) {
+        const auto cp = decodeUtf8(shown, i);
+        ASSERT_TRUE(cp.has_value()) << "ill-formed at byte " << i;
+        EXPECT_GE(*cp, 0x20u);
+        EXPECT_NE(*cp, 0x7Fu);
+    }
+    EXPECT_LE(characters, kQuotedLength);
+}
+
+} // namespace
+} // namespace shieldcalc

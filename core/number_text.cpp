@@ -71,13 +71,17 @@ char asciiEquivalent(char32_t cp, char32_t decimalSeparator) {
     return 0;
 }
 
-// Whether the "." at ascii[point] stands between a digit and exactly three
-// digits.
+// Whether the "." at ascii[point] could be a group separator: it follows
+// digits that do not begin with 0 (grouped numbers never do: "0.001" is
+// plainly a fraction) and precedes exactly three digits.
 bool mayGroupThousands(std::string_view ascii, std::size_t point) {
     const auto digitAt = [&](std::size_t i) {
         return i < ascii.size() && isDigit(ascii[i]);
     };
-    return point > 0 && digitAt(point - 1) && digitAt(point + 1) && digitAt(point + 2) &&
+    std::size_t first = point;
+    while (first > 0 && isDigit(ascii[first - 1]))
+        --first;
+    return first < point && ascii[first] != '0' && digitAt(point + 1) && digitAt(point + 2) &&
            digitAt(point + 3) && !digitAt(point + 4);
 }
 

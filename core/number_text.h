@@ -14,8 +14,9 @@
 // Not accepted: group separators, hexadecimal, "inf" and "nan", anything else
 // before, inside or after the number. Where the caller names "." as the
 // locale's group separator (and the decimal separator is another), a "."
-// between a digit and exactly three digits ("1.000", "12.345,6") may be meant
-// as grouping and is refused as ambiguous; "1.5" and "1.0000" stay accepted.
+// after digits that do not begin with 0 and before exactly three digits
+// ("1.000", "12.345,6") may be meant as grouping and is refused as
+// ambiguous; "1.5", "1.0000" and "0.001" stay accepted.
 //
 // The value is the text's exact decimal value rounded to the nearest single-
 // precision number, however many digits and however large an exponent the

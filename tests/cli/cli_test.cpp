@@ -110,6 +110,12 @@ const UsageCase kUsageCases[] = {
     {"nan", replaced(kAperture, "-b", "nan"), "shieldcalc-cli aperture: -b: 'nan' is not a number"},
     {"beyond_single_precision", replaced(kSolid, "-f", "1e39"), "shieldcalc-cli solid: -f: '1e39' is beyond the single-precision range"},
     {"non_number_optional_length", with(kSolid, {"-r", "ten"}), "shieldcalc-cli solid: -r: 'ten' is not a number"},
+    {"overlong_utf8_digit", replaced(kSolid, "-f", "\xc0\xb1"), "shieldcalc-cli solid: -f: '\\xC0\\xB1' is not a number"},
+    {"overlong_utf8_point", replaced(kSolid, "-f", "1\xe0\x80\xae" "5"), "shieldcalc-cli solid: -f: '1\\xE0\\x80\\xAE5' is not a number"},
+    {"surrogate_in_number", replaced(kSolid, "-l", "1\xed\xa0\x80"), "shieldcalc-cli solid: -l: '1\\xED\\xA0\\x80' is not a number"},
+    {"tiny_digit_huge_exponent", replaced(kSolid, "-f", "0." + std::string(110000, '0') + "1e200000"), "shieldcalc-cli solid: -f: '0.000000000000000000…000000000001e200000' is beyond the single-precision range"},
+    {"control_characters_shown", replaced(kSolid, "-f", "\x1b[2J1\r"), "shieldcalc-cli solid: -f: '␛[2J1␍' is not a number"},
+    {"long_choice_shortened", replaced(kSolid, "--material", std::string(100, 'w')), "shieldcalc-cli solid: --material: '" + std::string(20, 'w') + "…" + std::string(19, 'w') + "' is not one of copper, silver, gold, iron, brass, aluminium, none"},
     {"empty_required_number", replaced(kEnclosure, "-h", ""), "shieldcalc-cli enclosure: -h: the value is empty"},
     {"unknown_material", replaced(kSolid, "--material", "wood"), "shieldcalc-cli solid: --material: 'wood' is not one of copper, silver, gold, iron, brass, aluminium, none"},
     {"material_in_capitals", replaced(kDouble, "--material2", "Copper"), "shieldcalc-cli double: --material2: 'Copper' is not one of copper, silver, gold, iron, brass, aluminium, none"},
@@ -158,6 +164,8 @@ const ProgramUsageCase kProgramUsageCases[] = {
     {"command_in_capitals", {"Solid"}, "shieldcalc-cli: unknown command 'Solid'"},
     {"option_before_command", {"--json", "solid"}, "shieldcalc-cli: unknown command '--json'"},
     {"short_help", {"-h"}, "shieldcalc-cli: unknown command '-h'"},
+    {"command_with_bidirectional_override", {"\xe2\x80\xaesolid"}, "shieldcalc-cli: unknown command '<U+202E>solid'"},
+    {"command_of_ill_formed_utf8", {"\xff\xfe"}, "shieldcalc-cli: unknown command '\\xFF\\xFE'"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cli, ProgramUsageErrors, ::testing::ValuesIn(kProgramUsageCases),

@@ -174,9 +174,11 @@ struct GroupingCase {
 
 TEST(ParseNumber, PointThatMayGroupThousands) {
     const GroupingCase cases[] = {
-        {"1.000", true, 0},   {"12.345", true, 0},   {"-1.000", true, 0},  {"1.000e3", true, 0},
-        {"1.000,5", true, 0}, {"1000", false, 1000}, {"1,5", false, 1.5f}, {"1.5", false, 1.5f},
-        {"1.0000", false, 1}, {".500", false, 0.5f}, {"1,000", false, 1},  {"1．000", false, 1},
+        {"1.000", true, 0},    {"12.345", true, 0},      {"-1.000", true, 0},
+        {"1.000e3", true, 0},  {"1.000,5", true, 0},     {"1000", false, 1000},
+        {"1,5", false, 1.5f},  {"1.5", false, 1.5f},     {"1.0000", false, 1},
+        {".500", false, 0.5f}, {"0.001", false, 0.001f}, {"-0.250", false, -0.25f},
+        {"1,000", false, 1},   {"1．000", false, 1},
     };
     for (const auto& c : cases) {
         try {

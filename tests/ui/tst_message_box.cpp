@@ -5,6 +5,7 @@
 #include "ui_test.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 
 class MessageBoxTest : public UiTest {
@@ -14,6 +15,8 @@ private slots:
     void initTestCase();
     void boxIsModalWithOneOkButton_data();
     void boxIsModalWithOneOkButton();
+    void typedTextIsShownPlainly_data();
+    void typedTextIsShownPlainly();
 };
 
 void MessageBoxTest::initTestCase() {
@@ -53,6 +56,39 @@ void MessageBoxTest::boxIsModalWithOneOkButton() {
     }
     QCOMPARE(box.buttons, QStringList{QStringLiteral("确定")});
     QCOMPARE(visibleWindows(), window);
+}
+
+// Whatever is typed into a box, the message that quotes it shows it as plain
+// characters, shortened in the middle, and the box fits on the screen.
+void MessageBoxTest::typedTextIsShownPlainly_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("quoted"); // as the prompt quotes it
+    QTest::newRow("font markup") << "<font size=7 color=red>BIG</font>"
+                                 << "“<font size=7 color=red>BIG</font>”";
+    QTest::newRow("image markup") << "<img src=\"/x.png\" width=900 height=600>"
+                                  << "“<img src=\"/x.png\" width=900 height=600>”";
+    QTest::newRow("long text") << QString(300, u'9') + u'x'
+                               << u'“' + QString(20, u'9') + u'…' + QString(18, u'9') +
+                                      QStringLiteral("x”");
+    QTest::newRow("bidirectional override")
+        << QStringLiteral("\u202E1.5") << QStringLiteral("“<U+202E>1.5”");
+}
+
+void MessageBoxTest::typedTextIsShownPlainly() {
+    QFETCH(QString, typed);
+    QFETCH(QString, quoted);
+    restartWithMessageBoxes();
+    QVERIFY(walk(pathTo("Frmsub2") + QStringList{"Text2=0.1", "Comm2"}));
+    QCOMPARE(modalBoxes.size(), 1); // the frequency is missing
+    modalBoxes.clear();
+    QVERIFY(walk({"Text1=" + typed, "Comm2"}));
+    QCOMPARE(modalBoxes.size(), 1);
+    const ModalBox box = modalBoxes.takeFirst();
+    QCOMPARE(box.textFormat, Qt::PlainText);
+    QVERIFY2(box.text.contains(quoted), qPrintable(box.text));
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(box.frame.width() <= screen.width() && box.frame.height() <= screen.height(),
+             qPrintable(QStringLiteral("%1x%2").arg(box.frame.width()).arg(box.frame.height())));
 }
 
 QTEST_MAIN(MessageBoxTest)

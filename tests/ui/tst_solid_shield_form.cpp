@@ -179,6 +179,8 @@ void SolidShieldFormTest::decimalSeparatorFollowsLocale_data() {
                                            << " 97.589";
     QTest::newRow("C, decimal comma is not a number") << QLocale::c() << "0,001"
                                                       << "";
+    QTest::newRow("German, a point before three digits may group thousands") << german << "1.000"
+                                                                             << "";
 }
 
 void SolidShieldFormTest::decimalSeparatorFollowsLocale() {

@@ -73,10 +73,12 @@ void UiTest::closeModalBox() {
     if (const auto* box = qobject_cast<QMessageBox*>(modal)) {
         seen.text = box->text();
         seen.icon = box->icon();
+        seen.textFormat = box->textFormat();
         for (const QAbstractButton* button : box->buttons()) {
             seen.buttons.append(button->text());
         }
     }
+    seen.frame = modal->frameGeometry();
     modalBoxes.append(seen);
     modal->close();
 }

@@ -15,6 +15,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QRect>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -45,6 +46,8 @@ protected:
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QStringList buttons;
         QString parentWindow;
+        Qt::TextFormat textFormat = Qt::AutoText;
+        QRect frame; // on the screen, with the title bar
     };
 
     // Starts the application again with real message boxes.

@@ -68,12 +68,12 @@ private:
         while (true) {
             skipBlanks();
             std::string key = readString();
-            if (std::ranges::find(object.members, key, &std::pair<std::string, JsonValue>::first) !=
+            if (std::ranges::find(object.members, key, &JsonValue::Member::key) !=
                 object.members.end()) {
                 fail("key \"" + key + "\" given twice");
             }
             expect(':');
-            object.members.emplace_back(std::move(key), readValue());
+            object.members.push_back({std::move(key), readValue()});
             skipBlanks();
             if (peek() == '}') {
                 ++pos_;
@@ -195,7 +195,7 @@ const JsonValue& JsonValue::at(std::string_view key) const {
 std::vector<std::string> JsonValue::keys() const {
     std::vector<std::string> names;
     for (const auto& member : members) {
-        names.push_back(member.first);
+        names.push_back(member.key);
     }
     return names;
 }

@@ -8,7 +8,6 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace shieldcalc::testing {
@@ -18,11 +17,19 @@ struct JsonValue {
 
     Kind kind = Kind::Object;
     std::string text; // a string's characters, or a number as written
-    std::vector<std::pair<std::string, JsonValue>> members; // an object's, in order
+    struct Member;
+    std::vector<Member> members; // an object's, in order
 
     // The member named key of an object; throws when there is none.
     const JsonValue& at(std::string_view key) const;
     std::vector<std::string> keys() const;
+};
+
+// A plain struct rather than a std::pair, which clang cannot check for
+// default construction while JsonValue is still incomplete.
+struct JsonValue::Member {
+    std::string key;
+    JsonValue value;
 };
 
 JsonValue readJson(std::string_view text);

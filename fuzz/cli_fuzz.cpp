@@ -1,0 +1,71 @@
+// The command line's argument handling, on any arguments.
+//
+// Input: the arguments, separated by NUL bytes (at most 64 of them).
+// Properties: the exit status is 0, 1 or 2; a usage error (2) writes nothing
+// on stdout; with --json, a computation that succeeds or fails (0 or 1)
+// writes one line of valid JSON; stderr is well-formed UTF-8 with no control
+// characters but the line ends, whatever bytes the arguments hold.
+#include "cli/cli.h"
+#include "core/utf8.h"
+#include "fuzz_support.h"
+#include "tests/cli/json_reader.h"
+
+#include <algorithm>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using shieldcalc::fuzz::require;
+
+constexpr std::size_t kMaxArguments = 64;
+
+bool plainText(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto cp = shieldcalc::decodeUtf8(text, i);
+        if (!cp || (*cp < 0x20 && *cp != U'\n') || *cp == 0x7F || (*cp >= 0x80 && *cp <= 0x9F)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string_view> args;
+    for (std::size_t start = 0; start <= input.size() && args.size() < kMaxArguments;) {
+        const std::size_t end = std::min(input.find('\0', start), input.size());
+        args.push_back(input.substr(start, end - start));
+        start = end + 1;
+    }
+    if (input.empty()) {
+        args.clear();
+    }
+
+    std::ostringstream out, err;
+    const int status = shieldcalc::cli::runCli(args, out, err);
+    require(status == 0 || status == 1 || status == 2, "the exit status is 0, 1 or 2");
+    require(plainText(err.str()), "stderr is plain text");
+    if (status == 2) {
+        require(out.str().empty(), "a usage error writes nothing on stdout");
+    }
+    const auto given = [&](std::string_view arg) {
+        return std::ranges::find(args, arg) != args.end();
+    };
+    if (status != 2 && given("--json") && !given("--help")) {
+        const std::string json = out.str();
+        require(json.ends_with('\n') && json.find('\n') == json.size() - 1,
+                "--json writes one line");
+        try {
+            shieldcalc::testing::readJson(std::string_view(json).substr(0, json.size() - 1));
+        } catch (const std::runtime_error&) {
+            require(false, "--json writes valid JSON");
+        }
+    }
+    return 0;
+}

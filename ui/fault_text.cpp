@@ -128,9 +128,8 @@ QString conversionFailureText(const QString& boxLabel, const QString& text,
                               "请输入一个绝对值小于 3.4e38 的数。")
             .arg(boxLabel, quoted);
     case NumberFormatError::Reason::AmbiguousGrouping:
-        return QStringLiteral("“%1”一栏中的“%2”含有“.”，它在这里也可能是千位分隔符，"
-                              "无法确定是哪个数。\n请输入不带分隔符的数，例如 1000；"
-                              "小数请用“%3”，例如 %4。")
+        return QStringLiteral("“%1”一栏中的“%2”有歧义：其中的“.”也可能是千位分隔符。\n"
+                              "请不带分隔符输入，例如 1000；小数请用“%3”，例如 %4。")
             .arg(boxLabel, quoted, QLocale().decimalPoint(),
                  u'1' + QLocale().decimalPoint() + u'5');
     }

@@ -32,7 +32,8 @@ private:
 };
 
 // A box whose text does not convert; boxLabel is the caption of the label
-// that names the box.
+// that names the box. The text is quoted as textForMessage shows it: plain,
+// visible and at most about 40 characters long.
 QString conversionFailureText(const QString& boxLabel, const QString& text,
                               NumberFormatError::Reason reason);
 

@@ -164,7 +164,9 @@ const ProgramUsageCase kProgramUsageCases[] = {
     {"command_in_capitals", {"Solid"}, "shieldcalc-cli: unknown command 'Solid'"},
     {"option_before_command", {"--json", "solid"}, "shieldcalc-cli: unknown command '--json'"},
     {"short_help", {"-h"}, "shieldcalc-cli: unknown command '-h'"},
-    {"command_with_bidirectional_override", {"\xe2\x80\xaesolid"}, "shieldcalc-cli: unknown command '<U+202E>solid'"},
+    {"command_with_bidirectional_override",
+     {"\xe2\x80\xaesolid"},
+     "shieldcalc-cli: unknown command '<U+202E>solid'"},
     {"command_of_ill_formed_utf8", {"\xff\xfe"}, "shieldcalc-cli: unknown command '\\xFF\\xFE'"},
 };
 

@@ -14,7 +14,8 @@ namespace {
 bool isInvisibleFormatting(char32_t cp) {
     return (cp >= 0x80 && cp <= 0x9F) || cp == 0xAD || cp == 0x61C || cp == 0x180E ||
            (cp >= 0x200B && cp <= 0x200F) || (cp >= 0x2028 && cp <= 0x202E) ||
-           (cp >= 0x2060 && cp <= 0x206F) || cp == 0xFEFF || (cp >= 0xFFF9 && cp <= 0xFFFB);
+           (cp >= 0x2060 && cp <= 0x206F) || cp == 0xFEFF || (cp >= 0xFFF9 && cp <= 0xFFFB) ||
+           (cp >= 0xE0000 && cp <= 0xE007F);
 }
 
 void appendUtf8(std::string& out, char32_t cp) {

@@ -7,7 +7,8 @@
 //   - control characters are shown as visible symbols: the C0 controls and
 //     DEL by their pictures ("␀" to "␟", "␡"), the C1 controls and the
 //     invisible formatting characters (bidirectional overrides, zero-width
-//     and line-separator characters, the byte-order mark) as "<U+202E>";
+//     and line-separator characters, the byte-order mark, the tag
+//     characters) as "<U+202E>";
 //   - a text that would show as more than kQuotedLength characters keeps its
 //     beginning and its end with "…" between them.
 // The result is well-formed UTF-8; the caller adds the quotation marks.

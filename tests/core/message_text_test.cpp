@@ -39,6 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "1",
                   "<U+202E>1"},
         QuoteCase{"zero_width_and_bom", "1\xe2\x80\x8b\xef\xbb\xbf", "1<U+200B><U+FEFF>"},
+        QuoteCase{"tag_character", "1\xf3\xa0\x80\x81", "1<U+E0001>"},
         QuoteCase{"overlong_bytes", "\xc0\xb1", "\\xC0\\xB1"},
         QuoteCase{"surrogate_bytes", "\xed\xa0\x80", "\\xED\\xA0\\x80"},
         QuoteCase{"cut_off_sequence", "1\xe4\xb8", "1\\xE4\\xB8"},

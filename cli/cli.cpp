@@ -38,11 +38,15 @@ constexpr Choice kNearFieldSources[] = {
     {"electric", listIndex(FieldSource::ElectricSource)},
     {"none", kNoChoice},
 };
-// In the order of the material lists on the forms.
-constexpr Choice kMaterials[] = {
-    {"copper", 0}, {"silver", 1},    {"gold", 2},         {"iron", 3},
-    {"brass", 4},  {"aluminium", 5}, {"none", kNoChoice},
-};
+// The keys of the material registry, and "none".
+constexpr auto kMaterialChoices = [] {
+    std::array<Choice, kMaterials.size() + 1> choices{};
+    for (std::size_t i = 0; i < kMaterials.size(); ++i) {
+        choices[i] = {kMaterials[i].key, static_cast<ListIndex>(i)};
+    }
+    choices.back() = {"none", kNoChoice};
+    return choices;
+}();
 constexpr Choice kShapes[] = {
     {"rect", static_cast<ListIndex>(HoleShape::RectangularHole)},
     {"circle", static_cast<ListIndex>(HoleShape::CircularHole)},
@@ -58,7 +62,7 @@ constexpr OptionSpec kJsonOption{"--json", OptionKind::Flag, false, "",
 
 constexpr OptionSpec kSolidOptions[] = {
     {"--source", OptionKind::Choice, true, "S", kSourceHelp, kSources},
-    {"--material", OptionKind::Choice, true, "M", kMaterialHelp, kMaterials},
+    {"--material", OptionKind::Choice, true, "M", kMaterialHelp, kMaterialChoices},
     {"-f", OptionKind::Number, true, "MHZ", "frequency, MHz"},
     {"-l", OptionKind::Number, true, "CM", "wall thickness, cm"},
     {"-r", OptionKind::Number, false, "CM", "distance from the source to the shield, cm"},
@@ -68,7 +72,7 @@ constexpr OptionSpec kSolidOptions[] = {
 constexpr OptionSpec kApertureOptions[] = {
     {"--source", OptionKind::Choice, true, "S", kSourceHelp, kSources},
     {"--shape", OptionKind::Choice, true, "{rect|circle|none}", "shape of the holes", kShapes},
-    {"--material", OptionKind::Choice, true, "M", kMaterialHelp, kMaterials},
+    {"--material", OptionKind::Choice, true, "M", kMaterialHelp, kMaterialChoices},
     {"-l", OptionKind::Number, true, "CM", "hole depth, cm"},
     {"-f", OptionKind::Number, true, "KHZ", "frequency, kHz"},
     {"-D", OptionKind::Number, false, "CM", "diameter of a circular hole, cm"},
@@ -86,17 +90,18 @@ constexpr OptionSpec kDoubleLayerOptions[] = {
     {"-f", OptionKind::Number, true, "KHZ", "frequency, kHz"},
     {"--l1", OptionKind::Number, true, "CM", "thickness of the first sheet, cm"},
     {"--r1", OptionKind::Number, false, "CM", "distance from the source to the first sheet, cm"},
-    {"--material1", OptionKind::Choice, true, "M", "material of the first sheet", kMaterials},
+    {"--material1", OptionKind::Choice, true, "M", "material of the first sheet", kMaterialChoices},
     {"--l2", OptionKind::Number, true, "CM", "thickness of the second sheet, cm"},
     {"--r2", OptionKind::Number, true, "CM", "distance between the sheets, cm"},
-    {"--material2", OptionKind::Choice, true, "M", "material of the second sheet", kMaterials},
+    {"--material2", OptionKind::Choice, true, "M", "material of the second sheet",
+     kMaterialChoices},
     kJsonOption,
 };
 
 constexpr OptionSpec kEnclosureOptions[] = {
     {"--source", OptionKind::Choice, true, "{magnetic|electric|none}",
      "near-field source: magnetic, electric or none", kNearFieldSources},
-    {"--material", OptionKind::Choice, true, "M", kMaterialHelp, kMaterials},
+    {"--material", OptionKind::Choice, true, "M", kMaterialHelp, kMaterialChoices},
     {"-f", OptionKind::Number, true, "KHZ", "frequency, kHz"},
     {"-l", OptionKind::Number, true, "CM", "wall thickness, cm"},
     {"-a", OptionKind::Number, true, "CM", "length of the box, cm"},

@@ -45,8 +45,7 @@ double holeRatio(HoleShape shape, FieldSource source, const ApertureInput& in) {
 
 ApertureTerms apertureTerms(const ApertureInput& in, SourceChoice source) {
     checked::requireFinite({in.l, in.f, in.D, in.r, in.a, in.b, in.n, in.w});
-    const Material m =
-        lookupMaterial(in.material, in.f, FrequencyUnit::kHz, kApertureMaterialTable);
+    const Material m = materialOf(in.material, in.f, FrequencyUnit::kHz, kApertureMaterialTable);
     ApertureTerms t;
 
     if (in.shape == static_cast<ListIndex>(HoleShape::RectangularHole) ||

@@ -33,8 +33,8 @@ template <class Formula> auto forSheet(int sheet, Formula formula) {
 float doubleLayerSE(const DoubleLayerInput& in, SourceChoice source) {
     checked::requireFinite({in.f, in.l1, in.r1, in.l2, in.r2});
     constexpr auto kHz = FrequencyUnit::kHz;
-    const Material m1 = lookupMaterial(in.material1, in.f, kHz);
-    const Material m2 = lookupMaterial(in.material2, in.f, kHz);
+    const Material m1 = materialOf(in.material1, in.f, kHz);
+    const Material m2 = materialOf(in.material2, in.f, kHz);
     if (!source)
         return 0;
     const Step s(Quantity::ShieldingEffectiveness);

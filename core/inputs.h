@@ -3,9 +3,12 @@
 // A front end converts what the user typed into these records (numbers in
 // single precision, exactly as entered and in the units of the form) and
 // passes the field source beside them. A list index of -1 means that nothing
-// is chosen in that drop-down list; the computations accept it and fail, with
+// is chosen in that drop-down list, and so does a MaterialChoice that names
+// neither a list entry nor a material of the user's own; the computations accept it and fail, with
 // an ArithmeticFault, at the first formula that cannot be evaluated without it.
 #pragma once
+
+#include "core/materials.h"
 
 #include <cstdint>
 #include <optional>
@@ -26,16 +29,12 @@ enum class HoleShape : std::int16_t {
     CircularHole = 1,
 };
 
-// Index of an entry in a drop-down list; -1 when nothing is chosen.
-using ListIndex = std::int16_t;
-inline constexpr ListIndex kNoChoice = -1;
-
 // A solid single-layer sheet.
 struct SolidShieldInput {
     float f = 0; // frequency, MHz
     float l = 0; // wall thickness, cm
     float r = 0; // distance from the source, cm (0 when not given)
-    ListIndex material = kNoChoice;
+    MaterialChoice material;
 };
 
 // Two parallel sheets with a gap between them.
@@ -43,16 +42,16 @@ struct DoubleLayerInput {
     float f = 0;  // frequency, kHz
     float l1 = 0; // thickness of the first sheet, cm
     float r1 = 0; // distance from the source to the first sheet, cm
-    ListIndex material1 = kNoChoice;
+    MaterialChoice material1;
     float l2 = 0; // thickness of the second sheet, cm
     float r2 = 0; // distance between the sheets, cm
-    ListIndex material2 = kNoChoice;
+    MaterialChoice material2;
 };
 
 // A sheet perforated by an array of identical holes.
 struct ApertureInput {
     ListIndex shape = kNoChoice; // a HoleShape value, or -1
-    ListIndex material = kNoChoice;
+    MaterialChoice material;
     float l = 0; // hole depth, cm
     float f = 0; // frequency, kHz
     float D = 0; // diameter of a circular hole, cm
@@ -70,7 +69,7 @@ struct EnclosureInput {
     float a = 0; // length, cm
     float b = 0; // width, cm
     float h = 0; // height, cm
-    ListIndex material = kNoChoice;
+    MaterialChoice material;
 };
 
 } // namespace shieldcalc

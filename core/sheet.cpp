@@ -72,7 +72,7 @@ double multipleReflectionCorrection(float A, float rho) {
 
 double solidShieldSE(const SolidShieldInput& in, SourceChoice source) {
     checked::requireFinite({in.f, in.l, in.r});
-    const Material m = lookupMaterial(in.material, in.f, FrequencyUnit::MHz);
+    const Material m = materialOf(in.material, in.f, FrequencyUnit::MHz);
     if (!source)
         return 0;
     const Step s(Quantity::ShieldingEffectiveness);

@@ -1,7 +1,9 @@
-// The material list of the calculator forms, in the order of the engine's
-// material table (list index 0 to 5), and the prompt a list shows while no
-// entry is chosen.
+// The material list of the calculator forms, read from the engine's registry
+// of metals (list index 0 to 5), and the prompt a list shows while no entry
+// is chosen.
 #pragma once
+
+#include "core/materials.h"
 
 #include <array>
 
@@ -9,9 +11,12 @@ namespace shieldcalc::ui {
 
 inline constexpr const char* kChoosePrompt = "--请选择--";
 
-// copper, silver, gold, iron, brass, aluminium
-inline constexpr std::array<const char*, 6> kMaterialEntries{
-    "---铜---", "---银---", "---金---", "---铁---", "--黄铜--", "---铝---",
-};
+inline constexpr auto kMaterialEntries = [] {
+    std::array<const char*, kMaterials.size()> entries{};
+    for (std::size_t i = 0; i < kMaterials.size(); ++i) {
+        entries[i] = kMaterials[i].listText;
+    }
+    return entries;
+}();
 
 } // namespace shieldcalc::ui

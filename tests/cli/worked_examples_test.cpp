@@ -39,10 +39,8 @@ std::string typed(float value) {
     return text;
 }
 
-std::string materialWord(ListIndex index) {
-    static constexpr const char* kWords[] = {"copper", "silver", "gold",
-                                             "iron",   "brass",  "aluminium"};
-    return index == kNoChoice ? "none" : kWords[index];
+std::string materialWord(const MaterialChoice& material) {
+    return material.chosen() ? std::string(kMaterials.at(std::size_t(material.entry)).key) : "none";
 }
 
 std::string sourceWord(SourceChoice source) {

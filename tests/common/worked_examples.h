@@ -12,8 +12,9 @@
 
 namespace shieldcalc::examples {
 
-inline constexpr ListIndex kCopper = 0, kSilver = 1, kGold = 2, kIron = 3, kBrass = 4,
-                           kAluminium = 5;
+inline constexpr ListIndex kCopper = materialIndex("copper"), kSilver = materialIndex("silver"),
+                           kGold = materialIndex("gold"), kIron = materialIndex("iron"),
+                           kBrass = materialIndex("brass"), kAluminium = materialIndex("aluminium");
 inline constexpr ListIndex kRect = 0, kCircle = 1;
 
 inline constexpr FieldSource kPlane = FieldSource::PlaneWave;

@@ -1,7 +1,11 @@
-// The material table and iron's permeability bands.
+// The material registry, the tables read from it and iron's permeability
+// bands.
 #include "core/materials.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
+#include <string>
 
 namespace shieldcalc {
 namespace {
@@ -75,6 +79,62 @@ TEST(LookupMaterial, DoubleLayerSheetsAtSixHundredKilohertz) {
     EXPECT_EQ(copper.muR, 1.0f);
     EXPECT_EQ(iron.sigmaR, 0.17f);
     EXPECT_EQ(iron.muR, 700.0f);
+}
+
+// The registry holds the metals of the handbook's table, in the order of the
+// lists, with the keys the command line has always accepted.
+struct RegistryRow {
+    const char* listText;
+    std::string_view key;
+    float sigmaR;
+    float muR; // 0 for iron: by band
+};
+constexpr RegistryRow kHandbookTable[] = {
+    {"---铜---", "copper", 1.0f, 1.0f}, {"---银---", "silver", 1.05f, 1.0f},
+    {"---金---", "gold", 0.7f, 1.0f},   {"---铁---", "iron", 0.17f, 0.0f},
+    {"--黄铜--", "brass", 0.26f, 1.0f}, {"---铝---", "aluminium", 0.61f, 1.0f},
+};
+
+TEST(MaterialRegistry, HoldsTheHandbookMetalsInListOrder) {
+    ASSERT_EQ(kMaterials.size(), std::size(kHandbookTable));
+    for (std::size_t i = 0; i < kMaterials.size(); ++i) {
+        const RegistryRow& row = kHandbookTable[i];
+        SCOPED_TRACE(std::string(row.key));
+        EXPECT_STREQ(kMaterials[i].listText, row.listText);
+        EXPECT_EQ(kMaterials[i].key, row.key);
+        EXPECT_EQ(materialIndex(row.key), static_cast<ListIndex>(i));
+        EXPECT_EQ(kMaterialTable[i].sigmaR, row.sigmaR);
+        EXPECT_EQ(kMaterialTable[i].muR, row.muR);
+        EXPECT_EQ(kMaterialTable[i].bands != nullptr, ListIndex(i) == kIron);
+    }
+}
+
+TEST(MaterialRegistry, KeysAndListTextsAreUnique) {
+    std::set<std::string_view> keys;
+    std::set<std::string> texts;
+    for (const MaterialEntry& entry : kMaterials) {
+        EXPECT_TRUE(keys.insert(entry.key).second) << entry.key;
+        EXPECT_TRUE(texts.insert(entry.listText).second) << entry.listText;
+    }
+    EXPECT_EQ(materialIndex("none"), kNoChoice);
+    EXPECT_EQ(materialIndex("Copper"), kNoChoice);
+}
+
+TEST(MaterialChoice, ResolvesListEntriesCustomMaterialsAndNothing) {
+    for (ListIndex i = 0; i < ListIndex(kMaterials.size()); ++i) {
+        for (float f : {0.0f, 499.9f, 500.0f, 5e6f}) {
+            const Material fromList = materialOf(i, f, FrequencyUnit::kHz);
+            const Material custom = materialOf(Material{fromList.sigmaR, fromList.muR}, f,
+                                               FrequencyUnit::kHz, kApertureMaterialTable);
+            EXPECT_EQ(fromList, lookupMaterial(i, f, FrequencyUnit::kHz)) << i;
+            EXPECT_EQ(custom, fromList) << "a custom material is taken as given, " << i;
+        }
+        EXPECT_TRUE(MaterialChoice(i).chosen());
+    }
+    EXPECT_FALSE(MaterialChoice().chosen());
+    EXPECT_FALSE(MaterialChoice(ListIndex{6}).chosen());
+    EXPECT_TRUE(MaterialChoice(Material{2, 3}).chosen());
+    EXPECT_EQ(materialOf({}, 1, FrequencyUnit::MHz), Material{});
 }
 
 } // namespace

@@ -46,6 +46,9 @@ QString enclosureSourceOption(FieldSource source) {
 QStringList chooseStep(const char* box, ListIndex index) {
     return index == kNoChoice ? QStringList{} : QStringList{box + QStringLiteral("#%1").arg(index)};
 }
+QStringList chooseStep(const char* box, const MaterialChoice& material) {
+    return chooseStep(box, material.entry);
+}
 
 // The steps from the start to OK, as a user fills the form in: the boxes the
 // chosen shape and source do not need are left empty.

@@ -79,87 +79,19 @@ constexpr const char* kEnterWidth = "请输入与电场垂直的矩形孔宽度!
 constexpr auto kRectangular = static_cast<ListIndex>(HoleShape::RectangularHole);
 constexpr auto kCircular = static_cast<ListIndex>(HoleShape::CircularHole);
 
-constexpr InputName kDepth{"孔深l", "孔深", "cm"};
-constexpr InputName kFrequency{"频率f", "频率", "kHz"};
-constexpr InputName kDiameter{"圆形孔的直径D", "直径", "cm"};
-constexpr InputName kDistance{"干扰源到屏蔽体的距离r", "距离", "cm"};
-constexpr InputName kArea{"单个孔的面积a", "面积", "cm*cm"};
-constexpr InputName kHoleCount{"每平方厘米面积上的孔数n", "孔数", nullptr};
-constexpr InputName kConductorWidth{"孔间导体宽度b", "宽度", "cm"};
-constexpr InputName kHoleWidth{"与电场垂直的矩形孔宽度w", "宽度", "cm"};
-
-// The plain cause of a fault, by the term that could not be computed.
-QString explainFault(const ArithmeticFault& fault, const ApertureInput& input,
-                     SourceChoice source) {
-    const bool rectangular = input.shape == kRectangular;
-    const bool circular = input.shape == kCircular;
-    const bool nearField = source != FieldSource::PlaneWave;
-    switch (fault.quantity()) {
-    case Quantity::HoleAttenuation: // l / w or l / D
-        if (rectangular && input.w == 0) {
-            return notPositiveText(kHoleWidth, input.w);
-        }
-        if (circular && input.D == 0) {
-            return notPositiveText(kDiameter, input.D);
-        }
-        break;
-    case Quantity::Wavelength: // the electric source's 3e8 / f
-        if (input.f == 0) {
-            return notPositiveText(kFrequency, input.f);
-        }
-        break;
-    case Quantity::HoleRatio:      // D / r with the magnetic source
-    case Quantity::HoleReflection: // the logarithm of k = 0
-        if (!nearField && input.f == 0) {
-            return notPositiveText(kFrequency, input.f);
-        }
-        if (nearField && input.r == 0) {
-            return notPositiveText(kDistance, input.r, "近场情况下");
-        }
-        break;
-    case Quantity::HoleCountCorrection: // the logarithm of a * n
-        if (input.a <= 0) {
-            return notPositiveText(kArea, input.a);
-        }
-        if (input.n <= 0) {
-            return notPositiveText(kHoleCount, input.n);
-        }
-        break;
-    case Quantity::SkinDepthFactor: // the square root of f * muR * sigmaR
-        if (input.f < 0) {
-            return notPositiveText(kFrequency, input.f);
-        }
-        break;
-    case Quantity::ConductorWidthCorrection: // (b * skin-depth factor)^-2.3
-        if (input.material == kNoChoice) {
-            return noChoiceText("屏蔽体的材料", "“材料”", "一种金属");
-        }
-        if (input.f == 0) {
-            return notPositiveText(kFrequency, input.f);
-        }
-        if (input.b <= 0) {
-            return notPositiveText(kConductorWidth, input.b);
-        }
-        break;
-    case Quantity::CouplingCorrection: // coth(A / 8.686), A = 0 without a hole
-        if (!rectangular && !circular) {
-            return noChoiceText("孔的形状", "“形状”", "矩形孔或圆形孔");
-        }
-        if (input.l <= 0) {
-            return notPositiveText(kDepth, input.l);
-        }
-        if (rectangular && input.w < 0) {
-            return notPositiveText(kHoleWidth, input.w);
-        }
-        if (circular && input.D < 0) {
-            return notPositiveText(kDiameter, input.D);
-        }
-        break;
-    default:
-        break;
-    }
-    return faultText(fault);
-}
+// How the explanations of faults name the inputs.
+constexpr std::array<InputWords, 10> kWords{{
+    {"shape", "孔的形状", "“形状”", "矩形孔或圆形孔"},
+    {"material", "屏蔽体的材料", "“材料”", "一种金属"},
+    {"l", "孔深l", "孔深", "cm"},
+    {"f", "频率f", "频率", "kHz"},
+    {"D", "圆形孔的直径D", "直径", "cm"},
+    {"r", "干扰源到屏蔽体的距离r", "距离", "cm"},
+    {"a", "单个孔的面积a", "面积", "cm*cm"},
+    {"b", "孔间导体宽度b", "宽度", "cm"},
+    {"n", "每平方厘米面积上的孔数n", "孔数", nullptr},
+    {"w", "与电场垂直的矩形孔宽度w", "宽度", "cm"},
+}};
 
 } // namespace
 
@@ -202,7 +134,7 @@ void ApertureForm::calculate() {
     input.shape = shape;
     input.material = listIndex("Com2");
 
-    const double se = compute(apertureSE, explainFault, input, source);
+    const double se = compute(apertureSE, input, source, kWords);
     publish(resultText(se));
 }
 

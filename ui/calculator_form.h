@@ -20,6 +20,7 @@
 #pragma once
 
 #include "core/fault.h"
+#include "core/fault_cause.h"
 #include "core/inputs.h"
 #include "ui/calculation.h"
 #include "ui/fault_text.h"
@@ -74,15 +75,15 @@ protected:
     SourceChoice fieldSource() const;
 
     // computation(input, source); an arithmetic fault stops the calculation
-    // with the plain explanation that explain gives for it.
+    // with its explanation in the form's words for its inputs.
     template <class Input, class Result>
-    static Result compute(Result (*computation)(const Input&, SourceChoice),
-                          QString (*explain)(const ArithmeticFault&, const Input&, SourceChoice),
-                          const Input& input, SourceChoice source) {
+    static Result compute(Result (*computation)(const Input&, SourceChoice), const Input& input,
+                          SourceChoice source, std::span<const InputWords> words) {
         try {
             return computation(input, source);
         } catch (const ArithmeticFault& fault) {
-            throw CalculationFailure(explain(fault, input, source));
+            throw CalculationFailure(
+                faultExplanation(fault, faultCause(fault, input, source), words));
         }
     }
 

@@ -58,32 +58,16 @@ constexpr const char* kDistanceTitle = "双层屏蔽体的屏效计算";
 constexpr const char* kEnterParameters = "请输入参数!";
 constexpr const char* kEnterDistance = "请输入屏蔽体1到场源的距离r1!";
 
-constexpr InputName kFrequency{"频率f", "频率", "kHz"};
-constexpr InputName kDistance1{"第一层板到源的距离r1", "距离", "cm"};
-constexpr InputName kDistance2{"与第一层板的距离r2", "距离", "cm"};
-
-// The plain cause of a fault, where the inputs show it.
-QString explainFault(const ArithmeticFault& fault, const DoubleLayerInput& input,
-                     SourceChoice source) {
-    if (fault.sheet() == 1 && input.material1 == kNoChoice) {
-        return noChoiceText("第一层板的材料", "第一层板的“屏蔽体的材料”", "一种金属");
-    }
-    if (fault.sheet() == 2 && input.material2 == kNoChoice) {
-        return noChoiceText("第二层板的材料", "第二层板的“屏蔽体的材料”", "一种金属");
-    }
-    if (input.f <= 0) {
-        return notPositiveText(kFrequency, input.f);
-    }
-    if (fault.sheet() == 1 && source != FieldSource::PlaneWave && input.r1 <= 0) {
-        return notPositiveText(kDistance1, input.r1, "近场情况下");
-    }
-    // With r2 = 0 the gap term takes the logarithm of 1 - rho1 * rho2, which
-    // is 0 when both sheets reflect fully, as they do near a magnetic source.
-    if (fault.quantity() == Quantity::GapCorrection && input.r2 <= 0) {
-        return notPositiveText(kDistance2, input.r2, "两层板间的修正项");
-    }
-    return faultText(fault);
-}
+// How the explanations of faults name the inputs.
+constexpr std::array<InputWords, 7> kWords{{
+    {"f", "频率f", "频率", "kHz"},
+    {"l1", "第一层板的厚度l1", "厚度", "cm"},
+    {"r1", "第一层板到源的距离r1", "距离", "cm"},
+    {"material1", "第一层板的材料", "第一层板的“屏蔽体的材料”", "一种金属"},
+    {"l2", "第二层板的厚度l2", "厚度", "cm"},
+    {"r2", "与第一层板的距离r2", "距离", "cm"},
+    {"material2", "第二层板的材料", "第二层板的“屏蔽体的材料”", "一种金属"},
+}};
 
 } // namespace
 
@@ -112,7 +96,7 @@ void DoubleLayerForm::calculate() {
     input.material1 = listIndex("Combo1");
     input.material2 = listIndex("Combo2");
 
-    const float se = compute(doubleLayerSE, explainFault, input, source);
+    const float se = compute(doubleLayerSE, input, source, kWords);
     publish(resultText(se));
 }
 

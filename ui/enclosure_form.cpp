@@ -48,79 +48,15 @@ constexpr std::array<InputReset, 6> kResets{{
 constexpr const char* kMessageTitle = "长方体导体壳体屏效计算";
 constexpr const char* kEnterParameters = "请输入参数!";
 
-constexpr InputName kFrequency{"频率f", "频率", "kHz"};
-constexpr InputName kWall{"壁厚l", "壁厚", "cm"};
-
-struct Dimension {
-    InputName name;
-    float value;
-};
-
-// The first of the box's dimensions that is 0 (or negative), explained;
-// empty when there is none.
-QString dimensionText(const EnclosureInput& input, bool negative) {
-    const std::array<Dimension, 3> dimensions{{
-        {{"长方体的长a", "长度", "cm"}, input.a},
-        {{"长方体的宽b", "宽度", "cm"}, input.b},
-        {{"长方体的高h", "高度", "cm"}, input.h},
-    }};
-    for (const Dimension& d : dimensions) {
-        if (negative ? d.value < 0 : d.value == 0) {
-            return notPositiveText(d.name, d.value);
-        }
-    }
-    return {};
-}
-
-// The plain cause of a fault, by the quantity that could not be computed.
-QString explainFault(const ArithmeticFault& fault, const EnclosureInput& input,
-                     SourceChoice source) {
-    switch (fault.quantity()) {
-    case Quantity::SkinDepth: // 1 / sqrt(F * muR * sigmaR)
-        if (input.material == kNoChoice) {
-            return noChoiceText("屏蔽体的材料", "“屏蔽体的材料”", "一种金属");
-        }
-        if (input.f <= 0) {
-            return notPositiveText(kFrequency, input.f);
-        }
-        break;
-    case Quantity::EquivalentRadius: // the cube root of a negative volume
-        if (QString cause = dimensionText(input, true); !cause.isEmpty()) {
-            return cause;
-        }
-        break;
-    case Quantity::StaticFactor: // divided by the radius 0 of a flat box
-        if (QString cause = dimensionText(input, false); !cause.isEmpty()) {
-            return cause;
-        }
-        break;
-    case Quantity::ElectricTerm: // the thin-wall formula divides by l
-        if (input.l == 0) {
-            return notPositiveText(kWall, input.l, "电场源的近场情况下");
-        }
-        break;
-    case Quantity::ShieldingEffectiveness: // the logarithms of the last step
-        if (QString cause = dimensionText(input, false); !cause.isEmpty()) {
-            return cause; // a flat box: the electric term is 0
-        }
-        if (input.l < 0) {
-            return notPositiveText(kWall, input.l);
-        }
-        if (source == FieldSource::MagneticSource && fault.kind() == FaultKind::LogOfNonPositive) {
-            return QStringLiteral("壁厚l不小于长方体的等效球半径，厚壁公式无法计算。\n"
-                                  "请检查壁厚和长方体的尺寸。");
-        }
-        if (fault.kind() == FaultKind::Overflow || fault.kind() == FaultKind::LogOfNonPositive) {
-            // e^(l / skin depth) too large for a number, or its inverse 0
-            return QStringLiteral("壁厚l比趋肤深度大得太多，屏效超出了可以计算的范围。\n"
-                                  "请检查壁厚和频率。");
-        }
-        break;
-    default:
-        break;
-    }
-    return faultText(fault);
-}
+// How the explanations of faults name the inputs.
+constexpr std::array<InputWords, 6> kWords{{
+    {"f", "频率f", "频率", "kHz"},
+    {"l", "壁厚l", "壁厚", "cm"},
+    {"a", "长方体的长a", "长度", "cm"},
+    {"b", "长方体的宽b", "宽度", "cm"},
+    {"h", "长方体的高h", "高度", "cm"},
+    {"material", "屏蔽体的材料", "“屏蔽体的材料”", "一种金属"},
+}};
 
 } // namespace
 
@@ -143,7 +79,7 @@ void EnclosureForm::calculate() {
     input.h = number("Text5");
     input.material = listIndex("Combo1");
 
-    const float se = compute(enclosureSE, explainFault, input, fieldSource());
+    const float se = compute(enclosureSE, input, fieldSource(), kWords);
     publish(resultText(se));
 }
 

@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace shieldcalc::ui {
 
 namespace {
@@ -141,12 +143,31 @@ QString faultText(const ArithmeticFault& fault) {
         .arg(sheetText(fault.sheet()), quantityText(fault.quantity()), kindText(fault.kind()));
 }
 
-QString noChoiceText(const char* what, const char* list, const char* choice) {
+namespace {
+
+QString noChoiceText(const InputWords& list) {
     return QStringLiteral("没有选择%1，无法计算。\n请在%2中选择%3。")
-        .arg(QString::fromUtf8(what), QString::fromUtf8(list), QString::fromUtf8(choice));
+        .arg(QString::fromUtf8(list.name), QString::fromUtf8(list.noun),
+             QString::fromUtf8(list.unit));
 }
 
-QString notPositiveText(const InputName& input, float value, const char* where) {
+QString caseText(CauseCase where) {
+    switch (where) {
+    case CauseCase::Always:
+        return {};
+    case CauseCase::NearField:
+        return QStringLiteral("近场情况下");
+    case CauseCase::MultipleReflection:
+        return QStringLiteral("多次反射修正B");
+    case CauseCase::GapCorrection:
+        return QStringLiteral("两层板间的修正项");
+    case CauseCase::ElectricThinWall:
+        return QStringLiteral("电场源的近场情况下");
+    }
+    return {};
+}
+
+QString notPositiveText(const InputWords& input, float value, CauseCase where) {
     const QString advice =
         input.unit != nullptr
             ? QStringLiteral("请输入大于0的%1（单位%2）。")
@@ -154,8 +175,34 @@ QString notPositiveText(const InputName& input, float value, const char* where) 
             : QStringLiteral("请输入大于0的%1。").arg(QString::fromUtf8(input.noun));
     return QStringLiteral("%1为%2，%3无法计算。\n%4")
         .arg(QString::fromUtf8(input.name),
-             value == 0 ? QStringLiteral("0") : QStringLiteral("负数"), QString::fromUtf8(where),
-             advice);
+             value == 0 ? QStringLiteral("0") : QStringLiteral("负数"), caseText(where), advice);
+}
+
+} // namespace
+
+QString faultExplanation(const ArithmeticFault& fault, const std::optional<FaultCause>& cause,
+                         std::span<const InputWords> words) {
+    if (!cause) {
+        return faultText(fault);
+    }
+    const auto input = std::ranges::find(words, cause->input, &InputWords::key);
+    Q_ASSERT(input != words.end()); // every form has words for each of its inputs
+    if (input == words.end()) {
+        return faultText(fault);
+    }
+    switch (cause->kind) {
+    case CauseKind::NothingChosen:
+        return noChoiceText(*input);
+    case CauseKind::NotPositive:
+        return notPositiveText(*input, cause->value, cause->where);
+    case CauseKind::WallReachesCentre:
+        return QStringLiteral("壁厚l不小于长方体的等效球半径，厚壁公式无法计算。\n"
+                              "请检查壁厚和长方体的尺寸。");
+    case CauseKind::WallFarBeyondSkinDepth:
+        return QStringLiteral("壁厚l比趋肤深度大得太多，屏效超出了可以计算的范围。\n"
+                              "请检查壁厚和频率。");
+    }
+    return faultText(fault);
 }
 
 } // namespace shieldcalc::ui

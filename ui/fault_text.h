@@ -2,19 +2,23 @@
 //
 // A calculation stops when a typed text is not a number or when the engine
 // meets an arithmetic fault. The calculator forms report either in a message
-// box; these functions give the words. Where the inputs make the cause of a
+// box; these functions give the words. Where the engine finds the cause of a
 // fault plain (nothing chosen in a list, a zero frequency, a zero distance
-// near the source...), a form names that cause with noChoiceText or
-// notPositiveText; for the rest it falls back on faultText, which names the
-// quantity that could not be computed.
+// near the source...), faultExplanation names that cause in the form's own
+// words for its inputs; for the rest it falls back on faultText, which names
+// the quantity that could not be computed.
 #pragma once
 
 #include "core/fault.h"
+#include "core/fault_cause.h"
 #include "core/number_text.h"
 
 #include <QString>
 
+#include <optional>
+#include <span>
 #include <stdexcept>
+#include <string_view>
 
 namespace shieldcalc::ui {
 
@@ -40,22 +44,21 @@ QString conversionFailureText(const QString& boxLabel, const QString& text,
 // What went wrong and where, for a fault with no plainer explanation.
 QString faultText(const ArithmeticFault& fault);
 
-// How a plain explanation names a typed input: by name ("频率f") where it
-// says what is wrong, by noun ("频率") and unit ("kHz", or nullptr for none)
-// where it says what to enter. UTF-8.
-struct InputName {
+// How a form names one of its inputs in an explanation (UTF-8). A number:
+// by name ("频率f") where the text says what is wrong, by noun ("频率") and
+// unit ("kHz", or nullptr for none) where it says what to enter. A list:
+// what is missing ("屏蔽体的材料"), the list as the user finds it on the
+// form ("“屏蔽体的材料”") and what to choose there ("一种金属").
+struct InputWords {
+    std::string_view key; // the input, as the engine's fault cause names it
     const char* name;
     const char* noun;
     const char* unit;
 };
 
-// Nothing chosen in a drop-down list: what is missing ("屏蔽体的材料"),
-// the list as the user finds it on the form, and what to choose there.
-QString noChoiceText(const char* what, const char* list, const char* choice);
-
-// An input that is 0 or negative (value) where the calculation needs it
-// positive; where says in which case or for which quantity ("近场情况下",
-// "多次反射修正B"), or is empty.
-QString notPositiveText(const InputName& input, float value, const char* where = "");
+// The explanation of a fault: its plain cause where the engine knows one,
+// in the words of the form; otherwise faultText.
+QString faultExplanation(const ArithmeticFault& fault, const std::optional<FaultCause>& cause,
+                         std::span<const InputWords> words);
 
 } // namespace shieldcalc::ui

@@ -40,27 +40,13 @@ constexpr const char* kMessageTitle = "实心屏蔽体的屏效计算";
 constexpr const char* kEnterParameters = "请输入参数!";
 constexpr const char* kEnterDistance = "请输入屏蔽体到场源的距离r!";
 
-constexpr InputName kFrequency{"频率f", "频率", "MHz"};
-constexpr InputName kThickness{"壁厚l", "壁厚", "cm"};
-constexpr InputName kDistance{"源到屏蔽体的距离r", "距离", "cm"};
-
-// The plain cause of a fault, where the inputs show it.
-QString explainFault(const ArithmeticFault& fault, const SolidShieldInput& input,
-                     SourceChoice source) {
-    if (input.material == kNoChoice) {
-        return noChoiceText("屏蔽体的材料", "“屏蔽体的材料”", "一种金属");
-    }
-    if (input.f <= 0) {
-        return notPositiveText(kFrequency, input.f);
-    }
-    if (source != FieldSource::PlaneWave && input.r <= 0) {
-        return notPositiveText(kDistance, input.r, "近场情况下");
-    }
-    if (fault.quantity() == Quantity::MultipleReflectionCorrection && input.l <= 0) {
-        return notPositiveText(kThickness, input.l, "多次反射修正B");
-    }
-    return faultText(fault);
-}
+// How the explanations of faults name the inputs.
+constexpr std::array<InputWords, 4> kWords{{
+    {"f", "频率f", "频率", "MHz"},
+    {"l", "壁厚l", "壁厚", "cm"},
+    {"r", "源到屏蔽体的距离r", "距离", "cm"},
+    {"material", "屏蔽体的材料", "“屏蔽体的材料”", "一种金属"},
+}};
 
 } // namespace
 
@@ -87,7 +73,7 @@ void SolidShieldForm::calculate() {
     input.r = numberIfGiven("Text3");
     input.material = listIndex("Combo1");
 
-    const double se = compute(solidShieldSE, explainFault, input, source);
+    const double se = compute(solidShieldSE, input, source, kWords);
     publish(resultText(se));
 }
 

@@ -52,32 +52,20 @@ constexpr std::array kControls{
 
 constexpr FormSpec kForm{"Frmsub4", "非实心型屏蔽体效能计算", 7635, 5820, kControls};
 
-// Entered through the field-source window, the hole-shape list shows the
-// prompt with a trailing blank; the material list shows it without.
-constexpr std::array<InputReset, 10> kResets{{
-    {"Text1", ""},
-    {"Text2", ""},
-    {"Text3", ""},
-    {"Text4", ""},
-    {"Text5", ""},
-    {"Text6", ""},
-    {"Text7", ""},
-    {"Text8", ""},
-    {"Com1", "--请选择-- "},
-    {"Com2", kChoosePrompt},
-}};
-
 // The missing-parameters message is titled with the calculation's title; the
 // three that follow it with a title of their own, without "型".
 constexpr const char* kParametersTitle = "非实心型屏蔽体的屏效计算";
 constexpr const char* kMessageTitle = "非实心屏蔽体的屏效计算";
-constexpr const char* kEnterParameters = "请输入参数!";
-constexpr const char* kEnterDistance = "请输入屏蔽体到场源的距离r!";
-constexpr const char* kEnterDiameter = "请输入圆形孔的直径!";
-constexpr const char* kEnterWidth = "请输入与电场垂直的矩形孔宽度!";
+constexpr std::array<MissingPrompt, 4> kPrompts{{
+    {Needed::Always, "请输入参数!", kParametersTitle},
+    {Needed::NearField, "请输入屏蔽体到场源的距离r!", kMessageTitle},
+    {Needed::CircularHole, "请输入圆形孔的直径!", kMessageTitle},
+    {Needed::RectangularHole, "请输入与电场垂直的矩形孔宽度!", kMessageTitle},
+}};
 
-constexpr auto kRectangular = static_cast<ListIndex>(HoleShape::RectangularHole);
-constexpr auto kCircular = static_cast<ListIndex>(HoleShape::CircularHole);
+// Entered through the field-source window, the hole-shape list shows the
+// prompt with a trailing blank; the material list shows it without.
+constexpr std::array<ListPrompt, 1> kListPrompts{{{"shape", "--请选择-- "}}};
 
 // How the explanations of faults name the inputs.
 constexpr std::array<InputWords, 10> kWords{{
@@ -96,44 +84,22 @@ constexpr std::array<InputWords, 10> kWords{{
 } // namespace
 
 ApertureForm::ApertureForm(WindowHub& hub)
-    : CalculatorForm(hub, kForm, CalculationKind::NonSolidShield, kResets) {
+    : CalculatorForm(hub, kForm, CalculationKind::NonSolidShield),
+      boxes_(*this, kApertureFields, kListPrompts) {
     onOk(&ApertureForm::calculate);
 }
 
+void ApertureForm::resetInputs() {
+    boxes_.reset();
+}
+
 void ApertureForm::calculate() {
-    // The required boxes in tab order, so the focus goes to the first empty one.
-    if (const char* empty = firstEmpty({"Text1", "Text2", "Text5", "Text7", "Text6"})) {
-        ask(QString::fromUtf8(kEnterParameters), QString::fromUtf8(kParametersTitle), empty);
-        return;
-    }
-    const QString title = QString::fromUtf8(kMessageTitle);
     const SourceChoice source = fieldSource();
-    if (source != FieldSource::PlaneWave && text("Text4").isEmpty()) {
-        ask(QString::fromUtf8(kEnterDistance), title, "Text4");
+    if (const auto* missing = boxes_.firstMissing(source)) {
+        ask(missing->needed, missing->control, kPrompts);
         return;
     }
-    const ListIndex shape = listIndex("Com1");
-    if (shape == kCircular && text("Text3").isEmpty()) {
-        ask(QString::fromUtf8(kEnterDiameter), title, "Text3");
-        return;
-    }
-    if (shape == kRectangular && text("Text8").isEmpty()) {
-        ask(QString::fromUtf8(kEnterWidth), title, "Text8");
-        return;
-    }
-
-    ApertureInput input;
-    input.l = number("Text1");
-    input.f = number("Text2");
-    input.a = number("Text5");
-    input.n = number("Text7");
-    input.b = number("Text6");
-    input.D = numberIfGiven("Text3");
-    input.r = numberIfGiven("Text4");
-    input.w = numberIfGiven("Text8");
-    input.shape = shape;
-    input.material = listIndex("Com2");
-
+    const ApertureInput input = boxes_.read();
     const double se = compute(apertureSE, input, source, kWords);
     publish(resultText(se));
 }

@@ -8,7 +8,9 @@
 // Frmsub1, and the result to the result window.
 #pragma once
 
+#include "core/inputs.h"
 #include "ui/calculator_form.h"
+#include "ui/input_boxes.h"
 
 namespace shieldcalc::ui {
 
@@ -16,8 +18,12 @@ class ApertureForm final : public CalculatorForm {
 public:
     explicit ApertureForm(WindowHub& hub);
 
+    void resetInputs() override;
+
 private:
     void calculate(); // OK
+
+    InputBoxes<ApertureInput> boxes_;
 };
 
 } // namespace shieldcalc::ui

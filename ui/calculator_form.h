@@ -4,7 +4,8 @@
 // one straight sequence, written by each form in its calculate():
 //
 //   check    an exactly empty required box: a question box, stop
-//   convert  text -> single-precision number (number(); throws on a bad text)
+//   convert  text -> single-precision number (InputBoxes::read(); throws on
+//            a bad text)
 //   compute  the engine's pure function (an arithmetic fault is rethrown as
 //            a CalculationFailure with a plain explanation)
 //   publish  result text -> result window, this form hidden
@@ -14,13 +15,16 @@
 // leaves every window and every input as it was. After a message about one
 // input, that box has the focus with its text selected.
 //
-// Enter in a text box presses OK. Back (or Esc) returns to the field-source
-// window with its choice cleared, Exit ends the application, and resetInputs
-// is what the field-source window's OK does to the form before showing it.
+// A form finds its boxes once, through the calculation's field table
+// (InputBoxes). Enter in a text box presses OK. Back (or Esc) returns to the
+// field-source window with its choice cleared, Exit ends the application, and
+// resetInputs is what the field-source window's OK does to the form before
+// showing it.
 #pragma once
 
 #include "core/fault.h"
 #include "core/fault_cause.h"
+#include "core/fields.h"
 #include "core/inputs.h"
 #include "ui/calculation.h"
 #include "ui/fault_text.h"
@@ -29,25 +33,25 @@
 #include <QString>
 
 #include <functional>
-#include <initializer_list>
 #include <span>
 #include <string>
 
 namespace shieldcalc::ui {
 
-// The text a box gets each time the form is entered through its field-source
-// window: empty for a text box, the prompt for a drop-down box.
-struct InputReset {
-    const char* box;
-    const char* text;
+// The question a form asks when a group of needed inputs has an empty box.
+struct MissingPrompt {
+    Needed group;
+    const char* prompt;
+    const char* title;
 };
 
 class CalculatorForm : public FormWindow {
 public:
-    CalculatorForm(WindowHub& hub, const FormSpec& design, CalculationKind kind,
-                   std::span<const InputReset> resets);
+    CalculatorForm(WindowHub& hub, const FormSpec& design, CalculationKind kind);
 
-    void resetInputs();
+    // What the field-source window does to the form before showing it:
+    // empties the text boxes and shows the prompt in the lists.
+    virtual void resetInputs() = 0;
 
 protected:
     // Runs calculate when OK (Comm2) is clicked.
@@ -58,19 +62,6 @@ protected:
                 });
     }
 
-    // The text of a text box, exactly as it stands.
-    QString text(const char* box) const;
-    // The first of the text boxes that is exactly empty (a text of blanks is
-    // not), or nullptr.
-    const char* firstEmpty(std::initializer_list<const char*> boxes) const;
-    // The text of a text box as a number, converted with the user's locale;
-    // throws CalculationFailure naming the box when it is not a number.
-    float number(const char* box) const;
-    // number(box), or 0 when the box is empty: an input the chosen case does
-    // not need.
-    float numberIfGiven(const char* box) const;
-    // The list index of a drop-down box; kNoChoice when no entry is chosen.
-    ListIndex listIndex(const char* box) const;
     // The source chosen in the field-source window of this calculation.
     SourceChoice fieldSource() const;
 
@@ -87,8 +78,9 @@ protected:
         }
     }
 
-    // A missing input: the question box, then the focus in box.
-    void ask(const QString& prompt, const QString& title, const char* box);
+    // A missing input of group: the question box of that group, then the
+    // focus in box.
+    void ask(Needed group, const char* box, std::span<const MissingPrompt> prompts);
     // Hands the result text over to the result window.
     void publish(const std::string& resultText);
 
@@ -100,7 +92,6 @@ private:
     void Comm4_Click(); // Exit
 
     CalculationKind kind_;
-    std::span<const InputReset> resets_;
 };
 
 } // namespace shieldcalc::ui

@@ -41,22 +41,12 @@ constexpr std::array kControls{
 
 constexpr FormSpec kForm{"Frmsub5", "双层屏蔽体的效能计算", 7230, 4725, kControls};
 
-constexpr std::array<InputReset, 7> kResets{{
-    {"Text1", ""},
-    {"Text2", ""},
-    {"Text3", ""},
-    {"Text5", ""},
-    {"Text6", ""},
-    {"Combo1", kChoosePrompt},
-    {"Combo2", kChoosePrompt},
-}};
-
 // The missing-parameters message speaks of a conductive plate; the missing
 // distance r1 is titled with the calculation's title.
-constexpr const char* kParametersTitle = "导体平板的屏效计算";
-constexpr const char* kDistanceTitle = "双层屏蔽体的屏效计算";
-constexpr const char* kEnterParameters = "请输入参数!";
-constexpr const char* kEnterDistance = "请输入屏蔽体1到场源的距离r1!";
+constexpr std::array<MissingPrompt, 2> kPrompts{{
+    {Needed::Always, "请输入参数!", "导体平板的屏效计算"},
+    {Needed::NearField, "请输入屏蔽体1到场源的距离r1!", "双层屏蔽体的屏效计算"},
+}};
 
 // How the explanations of faults name the inputs.
 constexpr std::array<InputWords, 7> kWords{{
@@ -72,30 +62,22 @@ constexpr std::array<InputWords, 7> kWords{{
 } // namespace
 
 DoubleLayerForm::DoubleLayerForm(WindowHub& hub)
-    : CalculatorForm(hub, kForm, CalculationKind::DoubleLayerShield, kResets) {
+    : CalculatorForm(hub, kForm, CalculationKind::DoubleLayerShield),
+      boxes_(*this, kDoubleLayerFields) {
     onOk(&DoubleLayerForm::calculate);
 }
 
+void DoubleLayerForm::resetInputs() {
+    boxes_.reset();
+}
+
 void DoubleLayerForm::calculate() {
-    if (const char* empty = firstEmpty({"Text1", "Text2", "Text5", "Text6"})) {
-        ask(QString::fromUtf8(kEnterParameters), QString::fromUtf8(kParametersTitle), empty);
-        return;
-    }
     const SourceChoice source = fieldSource();
-    if (text("Text3").isEmpty() && source != FieldSource::PlaneWave) {
-        ask(QString::fromUtf8(kEnterDistance), QString::fromUtf8(kDistanceTitle), "Text3");
+    if (const auto* missing = boxes_.firstMissing(source)) {
+        ask(missing->needed, missing->control, kPrompts);
         return;
     }
-
-    DoubleLayerInput input;
-    input.f = number("Text1");
-    input.l1 = number("Text2");
-    input.r1 = numberIfGiven("Text3");
-    input.l2 = number("Text5");
-    input.r2 = number("Text6");
-    input.material1 = listIndex("Combo1");
-    input.material2 = listIndex("Combo2");
-
+    const DoubleLayerInput input = boxes_.read();
     const float se = compute(doubleLayerSE, input, source, kWords);
     publish(resultText(se));
 }

@@ -7,7 +7,9 @@
 // to the result window.
 #pragma once
 
+#include "core/inputs.h"
 #include "ui/calculator_form.h"
+#include "ui/input_boxes.h"
 
 namespace shieldcalc::ui {
 
@@ -15,8 +17,12 @@ class DoubleLayerForm final : public CalculatorForm {
 public:
     explicit DoubleLayerForm(WindowHub& hub);
 
+    void resetInputs() override;
+
 private:
     void calculate(); // OK
+
+    InputBoxes<DoubleLayerInput> boxes_;
 };
 
 } // namespace shieldcalc::ui

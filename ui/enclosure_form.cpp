@@ -36,17 +36,9 @@ constexpr std::array kControls{
 
 constexpr FormSpec kForm{"Frmsub7", "长方体导体壳体屏效计算", 6765, 4470, kControls};
 
-constexpr std::array<InputReset, 6> kResets{{
-    {"Text1", ""},
-    {"Text2", ""},
-    {"Text3", ""},
-    {"Text4", ""},
-    {"Text5", ""},
-    {"Combo1", kChoosePrompt},
+constexpr std::array<MissingPrompt, 1> kPrompts{{
+    {Needed::Always, "请输入参数!", "长方体导体壳体屏效计算"},
 }};
-
-constexpr const char* kMessageTitle = "长方体导体壳体屏效计算";
-constexpr const char* kEnterParameters = "请输入参数!";
 
 // How the explanations of faults name the inputs.
 constexpr std::array<InputWords, 6> kWords{{
@@ -61,25 +53,23 @@ constexpr std::array<InputWords, 6> kWords{{
 } // namespace
 
 EnclosureForm::EnclosureForm(WindowHub& hub)
-    : CalculatorForm(hub, kForm, CalculationKind::EnclosureShield, kResets) {
+    : CalculatorForm(hub, kForm, CalculationKind::EnclosureShield),
+      boxes_(*this, kEnclosureFields) {
     onOk(&EnclosureForm::calculate);
 }
 
+void EnclosureForm::resetInputs() {
+    boxes_.reset();
+}
+
 void EnclosureForm::calculate() {
-    if (const char* empty = firstEmpty({"Text1", "Text2", "Text3", "Text4", "Text5"})) {
-        ask(QString::fromUtf8(kEnterParameters), QString::fromUtf8(kMessageTitle), empty);
+    const SourceChoice source = fieldSource();
+    if (const auto* missing = boxes_.firstMissing(source)) {
+        ask(missing->needed, missing->control, kPrompts);
         return;
     }
-
-    EnclosureInput input;
-    input.f = number("Text1");
-    input.l = number("Text2");
-    input.a = number("Text3");
-    input.b = number("Text4");
-    input.h = number("Text5");
-    input.material = listIndex("Combo1");
-
-    const float se = compute(enclosureSE, input, fieldSource(), kWords);
+    const EnclosureInput input = boxes_.read();
+    const float se = compute(enclosureSE, input, source, kWords);
     publish(resultText(se));
 }
 

@@ -5,7 +5,9 @@
 // (magnetic or electric), and the result to the result window.
 #pragma once
 
+#include "core/inputs.h"
 #include "ui/calculator_form.h"
+#include "ui/input_boxes.h"
 
 namespace shieldcalc::ui {
 
@@ -13,8 +15,12 @@ class EnclosureForm final : public CalculatorForm {
 public:
     explicit EnclosureForm(WindowHub& hub);
 
+    void resetInputs() override;
+
 private:
     void calculate(); // OK
+
+    InputBoxes<EnclosureInput> boxes_;
 };
 
 } // namespace shieldcalc::ui

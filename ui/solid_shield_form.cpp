@@ -29,16 +29,11 @@ constexpr std::array kControls{
 
 constexpr FormSpec kForm{"Frmsub2", "实心屏蔽体的屏效计算", 6885, 4605, kControls};
 
-constexpr std::array<InputReset, 4> kResets{{
-    {"Text1", ""},
-    {"Text2", ""},
-    {"Text3", ""},
-    {"Combo1", kChoosePrompt},
-}};
-
 constexpr const char* kMessageTitle = "实心屏蔽体的屏效计算";
-constexpr const char* kEnterParameters = "请输入参数!";
-constexpr const char* kEnterDistance = "请输入屏蔽体到场源的距离r!";
+constexpr std::array<MissingPrompt, 2> kPrompts{{
+    {Needed::Always, "请输入参数!", kMessageTitle},
+    {Needed::NearField, "请输入屏蔽体到场源的距离r!", kMessageTitle},
+}};
 
 // How the explanations of faults name the inputs.
 constexpr std::array<InputWords, 4> kWords{{
@@ -51,28 +46,21 @@ constexpr std::array<InputWords, 4> kWords{{
 } // namespace
 
 SolidShieldForm::SolidShieldForm(WindowHub& hub)
-    : CalculatorForm(hub, kForm, CalculationKind::SolidShield, kResets) {
+    : CalculatorForm(hub, kForm, CalculationKind::SolidShield), boxes_(*this, kSolidShieldFields) {
     onOk(&SolidShieldForm::calculate);
 }
 
+void SolidShieldForm::resetInputs() {
+    boxes_.reset();
+}
+
 void SolidShieldForm::calculate() {
-    const QString title = QString::fromUtf8(kMessageTitle);
-    if (const char* empty = firstEmpty({"Text1", "Text2"})) {
-        ask(QString::fromUtf8(kEnterParameters), title, empty);
-        return;
-    }
     const SourceChoice source = fieldSource();
-    if (text("Text3").isEmpty() && source != FieldSource::PlaneWave) {
-        ask(QString::fromUtf8(kEnterDistance), title, "Text3");
+    if (const auto* missing = boxes_.firstMissing(source)) {
+        ask(missing->needed, missing->control, kPrompts);
         return;
     }
-
-    SolidShieldInput input;
-    input.f = number("Text1");
-    input.l = number("Text2");
-    input.r = numberIfGiven("Text3");
-    input.material = listIndex("Combo1");
-
+    const SolidShieldInput input = boxes_.read();
     const double se = compute(solidShieldSE, input, source, kWords);
     publish(resultText(se));
 }

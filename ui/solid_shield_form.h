@@ -5,7 +5,9 @@
 // the source chosen on Frmsub1, and the result to the result window.
 #pragma once
 
+#include "core/inputs.h"
 #include "ui/calculator_form.h"
+#include "ui/input_boxes.h"
 
 namespace shieldcalc::ui {
 
@@ -13,8 +15,12 @@ class SolidShieldForm final : public CalculatorForm {
 public:
     explicit SolidShieldForm(WindowHub& hub);
 
+    void resetInputs() override;
+
 private:
     void calculate(); // OK
+
+    InputBoxes<SolidShieldInput> boxes_;
 };
 
 } // namespace shieldcalc::ui

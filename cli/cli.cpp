@@ -1,13 +1,18 @@
 #include "cli/cli.h"
 
+#include "cli/batch.h"
+#include "cli/calculations.h"
 #include "cli/json.h"
 #include "cli/options.h"
 #include "core/message_text.h"
-#include "core/shielding.h"
 #include "core/version.h"
 
 #include <algorithm>
+#include <deque>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace shieldcalc::cli {
 
@@ -15,157 +20,102 @@ namespace {
 
 constexpr std::string_view kProgram = "shieldcalc-cli";
 
-constexpr ListIndex listIndex(FieldSource source) {
-    return static_cast<ListIndex>(source);
-}
-
-SourceChoice sourceAt(ListIndex index) {
-    if (index == kNoChoice) {
-        return std::nullopt;
-    }
-    return static_cast<FieldSource>(index);
-}
-
-constexpr Choice kSources[] = {
-    {"plane", listIndex(FieldSource::PlaneWave)},
-    {"magnetic", listIndex(FieldSource::MagneticSource)},
-    {"electric", listIndex(FieldSource::ElectricSource)},
-    {"none", kNoChoice},
-};
-// The enclosure faces only the two near-field sources.
-constexpr Choice kNearFieldSources[] = {
-    {"magnetic", listIndex(FieldSource::MagneticSource)},
-    {"electric", listIndex(FieldSource::ElectricSource)},
-    {"none", kNoChoice},
-};
-// The keys of the material registry, and "none".
-constexpr auto kMaterialChoices = [] {
-    std::array<Choice, kMaterials.size() + 1> choices{};
-    for (std::size_t i = 0; i < kMaterials.size(); ++i) {
-        choices[i] = {kMaterials[i].key, static_cast<ListIndex>(i)};
-    }
-    choices.back() = {"none", kNoChoice};
-    return choices;
-}();
-constexpr Choice kShapes[] = {
-    {"rect", static_cast<ListIndex>(HoleShape::RectangularHole)},
-    {"circle", static_cast<ListIndex>(HoleShape::CircularHole)},
-    {"none", kNoChoice},
-};
-
-constexpr std::string_view kSourceHelp = "field source: plane, magnetic, electric or none";
-constexpr std::string_view kMaterialHelp =
-    "material: copper, silver, gold, iron, brass, aluminium or none";
-
 constexpr OptionSpec kJsonOption{"--json", OptionKind::Flag, false, "",
                                  "print one JSON object instead of a line of text"};
 
-constexpr OptionSpec kSolidOptions[] = {
-    {"--source", OptionKind::Choice, true, "S", kSourceHelp, kSources},
-    {"--material", OptionKind::Choice, true, "M", kMaterialHelp, kMaterialChoices},
-    {"-f", OptionKind::Number, true, "MHZ", "frequency, MHz"},
-    {"-l", OptionKind::Number, true, "CM", "wall thickness, cm"},
-    {"-r", OptionKind::Number, false, "CM", "distance from the source to the shield, cm"},
-    kJsonOption,
+// The options of a calculation, read from its field table: the source, each
+// field (a material also by its two properties), --json.
+class CommandOptions {
+public:
+    template <class Input, class Result>
+    explicit CommandOptions(const Calculation<Input, Result>& calculation) {
+        specs_.push_back({"--source", OptionKind::Choice, true, calculation.sourceMetavar,
+                          calculation.sourceHelp, calculation.sources});
+        for (const Field<Input>& field : calculation.fields) {
+            switch (field.kind()) {
+            case FieldKind::Number:
+                add({field.option,
+                     OptionKind::Number,
+                     field.needed == Needed::Always,
+                     field.metavar,
+                     {}},
+                    field.unit.empty() ? std::string(field.help)
+                                       : std::string(field.help) + ", " + std::string(field.unit));
+                break;
+            case FieldKind::Material:
+                addMaterial(field.key, field.option, field.help);
+                break;
+            case FieldKind::Shape:
+                specs_.push_back({field.option, OptionKind::Choice, true, field.metavar, field.help,
+                                  kShapeChoices});
+                break;
+            }
+        }
+        specs_.push_back(kJsonOption);
+    }
+
+    std::span<const OptionSpec> specs() const { return specs_; }
+
+private:
+    void add(OptionSpec spec, std::string help, std::string name = {}) {
+        if (!name.empty()) {
+            spec.name = texts_.emplace_back(std::move(name));
+        }
+        spec.help = texts_.emplace_back(std::move(help));
+        specs_.push_back(spec);
+    }
+
+    void addMaterial(std::string_view key, std::string_view option, std::string_view help) {
+        std::string words;
+        for (const MaterialEntry& entry : kMaterials) {
+            words += std::string(entry.key) + ", ";
+        }
+        words.resize(words.size() - 2);
+        add({option, OptionKind::Choice, false, "M", {}, kMaterialChoices},
+            std::string(help) + ": " + words + " or none");
+        add({{}, OptionKind::Number, false, "X", {}},
+            "or a custom material: conductivity relative to copper, greater than 0",
+            sigmaOption(key));
+        add({{}, OptionKind::Number, false, "Y", {}}, "and relative permeability, greater than 0",
+            muOption(key));
+    }
+
+    std::deque<std::string> texts_; // names and help texts made here
+    std::vector<OptionSpec> specs_;
 };
 
-constexpr OptionSpec kApertureOptions[] = {
-    {"--source", OptionKind::Choice, true, "S", kSourceHelp, kSources},
-    {"--shape", OptionKind::Choice, true, "{rect|circle|none}", "shape of the holes", kShapes},
-    {"--material", OptionKind::Choice, true, "M", kMaterialHelp, kMaterialChoices},
-    {"-l", OptionKind::Number, true, "CM", "hole depth, cm"},
-    {"-f", OptionKind::Number, true, "KHZ", "frequency, kHz"},
-    {"-D", OptionKind::Number, false, "CM", "diameter of a circular hole, cm"},
-    {"-r", OptionKind::Number, false, "CM", "distance from the source to the shield, cm"},
-    {"-a", OptionKind::Number, true, "CM2", "area of one hole, cm*cm"},
-    {"-b", OptionKind::Number, true, "CM", "width of conductor between neighbouring holes, cm"},
-    {"-n", OptionKind::Number, true, "PER_CM2", "number of holes per square centimetre"},
-    {"-w", OptionKind::Number, false, "CM",
-     "width of a rectangular hole across the electric field, cm"},
-    kJsonOption,
-};
+// The options' values as the texts of the inputs, by field key; a custom
+// material's properties under the keys of their CSV columns.
+template <class Input> class OptionTexts final : public InputTexts {
+public:
+    OptionTexts(const ParsedOptions& options, std::span<const Field<Input>> fields)
+        : options_(options) {
+        for (const Field<Input>& field : fields) {
+            names_.emplace_back(std::string(field.key), std::string(field.option));
+            if (field.kind() == FieldKind::Material) {
+                names_.emplace_back(sigmaColumn(field.key), sigmaOption(field.key));
+                names_.emplace_back(muColumn(field.key), muOption(field.key));
+            }
+        }
+    }
 
-constexpr OptionSpec kDoubleLayerOptions[] = {
-    {"--source", OptionKind::Choice, true, "S", kSourceHelp, kSources},
-    {"-f", OptionKind::Number, true, "KHZ", "frequency, kHz"},
-    {"--l1", OptionKind::Number, true, "CM", "thickness of the first sheet, cm"},
-    {"--r1", OptionKind::Number, false, "CM", "distance from the source to the first sheet, cm"},
-    {"--material1", OptionKind::Choice, true, "M", "material of the first sheet", kMaterialChoices},
-    {"--l2", OptionKind::Number, true, "CM", "thickness of the second sheet, cm"},
-    {"--r2", OptionKind::Number, true, "CM", "distance between the sheets, cm"},
-    {"--material2", OptionKind::Choice, true, "M", "material of the second sheet",
-     kMaterialChoices},
-    kJsonOption,
-};
+    std::optional<std::string_view> text(std::string_view key) const override {
+        const std::string option = nameOf(key);
+        if (!options_.given(option)) {
+            return std::nullopt;
+        }
+        return options_.text(option);
+    }
 
-constexpr OptionSpec kEnclosureOptions[] = {
-    {"--source", OptionKind::Choice, true, "{magnetic|electric|none}",
-     "near-field source: magnetic, electric or none", kNearFieldSources},
-    {"--material", OptionKind::Choice, true, "M", kMaterialHelp, kMaterialChoices},
-    {"-f", OptionKind::Number, true, "KHZ", "frequency, kHz"},
-    {"-l", OptionKind::Number, true, "CM", "wall thickness, cm"},
-    {"-a", OptionKind::Number, true, "CM", "length of the box, cm"},
-    {"-b", OptionKind::Number, true, "CM", "width of the box, cm"},
-    {"-h", OptionKind::Number, true, "CM", "height of the box, cm"},
-    kJsonOption,
-};
+    std::string nameOf(std::string_view key) const override {
+        const auto found =
+            std::ranges::find(names_, key, &std::pair<std::string, std::string>::first);
+        return found == names_.end() ? std::string(key) : found->second;
+    }
 
-// The SE as JSON number text in the result's own precision, and the text the
-// result window shows for it.
-struct Evaluation {
-    std::string se;
-    std::string display;
-};
-
-template <class Real> Evaluation evaluation(Real se) {
-    return {shortestText(se), resultText(se)};
-}
-
-SourceChoice source(const ParsedOptions& options) {
-    return sourceAt(options.choice("--source"));
-}
-
-Evaluation evaluateSolid(const ParsedOptions& o) {
-    const SolidShieldInput input{o.number("-f"), o.number("-l"), o.number("-r"),
-                                 o.choice("--material")};
-    return evaluation(solidShieldSE(input, source(o)));
-}
-
-Evaluation evaluateAperture(const ParsedOptions& o) {
-    const ApertureInput input{o.choice("--shape"), o.choice("--material"), o.number("-l"),
-                              o.number("-f"),      o.number("-D"),         o.number("-r"),
-                              o.number("-a"),      o.number("-b"),         o.number("-n"),
-                              o.number("-w")};
-    return evaluation(apertureSE(input, source(o)));
-}
-
-Evaluation evaluateDoubleLayer(const ParsedOptions& o) {
-    const DoubleLayerInput input{o.number("-f"),          o.number("--l1"), o.number("--r1"),
-                                 o.choice("--material1"), o.number("--l2"), o.number("--r2"),
-                                 o.choice("--material2")};
-    return evaluation(doubleLayerSE(input, source(o)));
-}
-
-Evaluation evaluateEnclosure(const ParsedOptions& o) {
-    const EnclosureInput input{o.number("-f"), o.number("-l"), o.number("-a"),
-                               o.number("-b"), o.number("-h"), o.choice("--material")};
-    return evaluation(enclosureSE(input, source(o)));
-}
-
-struct Command {
-    std::string_view name;
-    std::string_view summary; // what it computes, for the help texts
-    std::span<const OptionSpec> options;
-    Evaluation (*evaluate)(const ParsedOptions&);
-};
-
-constexpr Command kCommands[] = {
-    {"solid", "a solid single-layer sheet", kSolidOptions, evaluateSolid},
-    {"aperture", "a sheet perforated by an array of identical holes", kApertureOptions,
-     evaluateAperture},
-    {"double", "two solid sheets with a gap between them", kDoubleLayerOptions,
-     evaluateDoubleLayer},
-    {"enclosure", "a closed rectangular box", kEnclosureOptions, evaluateEnclosure},
+private:
+    const ParsedOptions& options_;
+    std::vector<std::pair<std::string, std::string>> names_; // key, option
 };
 
 constexpr std::string_view kConventions =
@@ -182,21 +132,41 @@ std::string optionSynopsis(const OptionSpec& declared) {
     return synopsis;
 }
 
-void writeCommandHelp(const Command& command, std::ostream& out) {
-    out << "usage: " << kProgram << ' ' << command.name;
-    for (const OptionSpec& declared : command.options) {
+// The usage line's options: a material as the choice between a listed
+// metal and a custom one.
+template <class Input, class Result>
+std::string usageOptions(const Calculation<Input, Result>& calculation,
+                         std::span<const OptionSpec> options) {
+    std::string usage;
+    for (const OptionSpec& declared : options) {
         const std::string synopsis = optionSynopsis(declared);
-        out << ' ' << (declared.required ? synopsis : "[" + synopsis + "]");
+        const Field<Input>* field = findField(
+            calculation.fields, declared.name.substr(declared.name.find_first_not_of('-')));
+        if (field != nullptr && field->kind() == FieldKind::Material) {
+            usage += " (" + synopsis + " | " + sigmaOption(field->key) + " X " +
+                     muOption(field->key) + " Y)";
+        } else if (declared.name.starts_with("--sigma-r") || declared.name.starts_with("--mu-r")) {
+            continue;
+        } else {
+            usage += ' ' + (declared.required ? synopsis : "[" + synopsis + "]");
+        }
     }
-    out << "\n\nThe shielding effectiveness (dB) of " << command.summary << ".\n\noptions:\n";
+    return usage;
+}
+
+template <class Input, class Result>
+void writeCommandHelp(const Calculation<Input, Result>& calculation,
+                      std::span<const OptionSpec> options, std::ostream& out) {
+    out << "usage: " << kProgram << ' ' << calculation.name << usageOptions(calculation, options)
+        << "\n\nThe shielding effectiveness (dB) of " << calculation.summary << ".\n\noptions:\n";
     std::size_t width = std::string_view("--help").size();
-    for (const OptionSpec& declared : command.options) {
+    for (const OptionSpec& declared : options) {
         width = std::max(width, optionSynopsis(declared).size());
     }
     const auto writeLine = [&](const std::string& synopsis, std::string_view help) {
         out << "  " << synopsis << std::string(width + 2 - synopsis.size(), ' ') << help << '\n';
     };
-    for (const OptionSpec& declared : command.options) {
+    for (const OptionSpec& declared : options) {
         writeLine(optionSynopsis(declared), declared.help);
     }
     writeLine("--help", "print this help");
@@ -206,10 +176,16 @@ void writeCommandHelp(const Command& command, std::ostream& out) {
 void writeProgramHelp(std::ostream& out) {
     out << "usage: " << kProgram << " COMMAND OPTIONS [--json]\n\n"
         << "The shielding effectiveness (dB) of metal shields.\n\ncommands:\n";
-    for (const Command& command : kCommands) {
-        out << "  " << command.name << std::string(11 - command.name.size(), ' ') << command.summary
-            << '\n';
+    const auto writeCommand = [&](std::string_view name, std::string_view summary) {
+        out << "  " << name << std::string(11 - name.size(), ' ') << summary << '\n';
+    };
+    for (std::string_view name :
+         {kSolid.name, kAperture.name, kDoubleLayer.name, kEnclosure.name}) {
+        withCalculation(name, [&](const auto& calculation) {
+            writeCommand(calculation.name, calculation.summary);
+        });
     }
+    writeCommand(kBatchCommand, kBatchSummary);
     out << "\noptions:\n"
         << "  --help     print this help\n"
         << "  --version  print the version\n"
@@ -217,64 +193,61 @@ void writeProgramHelp(std::ostream& out) {
         << kConventions;
 }
 
-void writeJsonResult(const Command& command, const ParsedOptions& options, const Evaluation& result,
-                     std::ostream& out) {
-    JsonObject inputs;
-    for (const OptionSpec& declared : command.options) {
-        const std::string_view key = declared.name.substr(declared.name.find_first_not_of('-'));
-        if (declared.kind == OptionKind::Number) {
-            inputs.addNumber(key, shortestText(options.number(declared.name)));
-        } else if (declared.kind == OptionKind::Choice) {
-            inputs.addString(key, options.word(declared.name));
-        }
-    }
-    out << JsonObject()
-               .addString("calculation", command.name)
-               .addObject("inputs", inputs)
-               .addNumber("se_db", result.se)
-               .addString("display", result.display)
-               .text()
-        << '\n';
-}
-
-int runCommand(const Command& command, std::span<const std::string_view> args, std::ostream& out,
-               std::ostream& err) {
+template <class Input, class Result>
+int runCommand(const Calculation<Input, Result>& calculation,
+               std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    const CommandOptions declared(calculation);
     if (std::ranges::find(args, "--help") != args.end()) {
-        writeCommandHelp(command, out);
+        writeCommandHelp(calculation, declared.specs(), out);
         return kExitSuccess;
     }
     const auto writeMessage = [&](std::string_view message) {
-        err << kProgram << ' ' << command.name << ": " << message << '\n';
+        err << kProgram << ' ' << calculation.name << ": " << message << '\n';
     };
-    ParsedOptions options;
+    Input input;
+    SourceChoice source;
+    bool json = false;
     try {
-        options = parseOptions(command.options, args);
+        const ParsedOptions options = parseOptions(declared.specs(), args);
+        input = readInput(calculation.fields, OptionTexts<Input>(options, calculation.fields));
+        source = sourceAt(options.choice("--source"));
+        json = options.given("--json");
     } catch (const UsageError& error) {
         writeMessage(error.what());
-        err << "Run '" << kProgram << ' ' << command.name << " --help' for its options.\n";
+        err << "Run '" << kProgram << ' ' << calculation.name << " --help' for its options.\n";
         return kExitUsage;
     }
-    const bool json = options.given("--json");
-    try {
-        const Evaluation result = command.evaluate(options);
+    const Outcome outcome = evaluate(calculation, input, source);
+    if (!outcome.computed) {
+        writeMessage(outcome.error);
         if (json) {
-            writeJsonResult(command, options, result, out);
-        } else {
-            out << "SE = " << result.se << " dB\n";
-        }
-        return kExitSuccess;
-    } catch (const ArithmeticFault& fault) {
-        writeMessage(fault.what());
-        if (json) {
-            out << JsonObject().addString("error", fault.what()).text() << '\n';
+            out << JsonObject().addString("error", outcome.error).text() << '\n';
         }
         return kExitArithmeticFault;
     }
+    if (json) {
+        out << JsonObject()
+                   .addString("calculation", calculation.name)
+                   .addObject("inputs", jsonInputs(calculation.fields, input, source))
+                   .addNumber("se_db", outcome.se)
+                   .addString("display", outcome.display)
+                   .text()
+            << '\n';
+    } else {
+        out << "SE = " << outcome.se << " dB\n";
+    }
+    return kExitSuccess;
 }
 
 } // namespace
 
 int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    std::istringstream nothing;
+    return runCli(args, nothing, out, err);
+}
+
+int runCli(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
     if (args.empty()) {
         err << kProgram << ": missing command\n";
     } else if (args.front() == "--help") {
@@ -283,10 +256,14 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
     } else if (args.front() == "--version") {
         out << kProgram << ' ' << kVersion << '\n';
         return kExitSuccess;
+    } else if (args.front() == kBatchCommand) {
+        return runBatch(args.subspan(1), in, out, err);
     } else {
-        const auto command = std::ranges::find(kCommands, args.front(), &Command::name);
-        if (command != std::end(kCommands)) {
-            return runCommand(*command, args.subspan(1), out, err);
+        int status = kExitUsage;
+        if (withCalculation(args.front(), [&](const auto& calculation) {
+                status = runCommand(calculation, args.subspan(1), out, err);
+            })) {
+            return status;
         }
         err << kProgram << ": unknown command '" << textForMessage(args.front()) << "'\n";
     }

@@ -1,16 +1,20 @@
 // The command-line front end of the shielding engine.
 //
 // runCli takes the arguments after the program name: a sub-command (solid,
-// aperture, double, enclosure) and its options. It reads the options into the
-// input record of that calculation exactly as a form would (numbers in the C
-// form, rounded to single precision; a list choice as its list index, "none"
-// as -1; an optional length left out as 0), runs the computation and writes
-// the SE to out, as a line of text or, with --json, as one JSON object.
-// Messages go to err. "--help" and "--version" in place of a sub-command
-// print the program's help and its version. The return value is the
-// process's exit status.
+// aperture, double, enclosure) and its options, built from the calculation's
+// field table. It reads the options into the input record of that
+// calculation exactly as a form would (numbers in the C form, rounded to
+// single precision; a list choice as its list index, "none" as -1; a custom
+// material by its two properties; an optional length left out as 0), runs the
+// computation and writes the SE to out, as a line of text or, with --json, as
+// one JSON object. A fault is reported by its plain cause where the engine
+// knows one. The sub-command batch runs the rows of a CSV file (batch.h),
+// reading standard input from in. Messages go to err. "--help" and
+// "--version" in place of a sub-command print the program's help and its
+// version. The return value is the process's exit status.
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <span>
 #include <string_view>
@@ -21,6 +25,9 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitArithmeticFault = 1; // the computation failed
 inline constexpr int kExitUsage = 2;           // the command line is wrong
 
+int runCli(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+           std::ostream& err);
+// The same, with nothing to read on standard input.
 int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
 } // namespace shieldcalc::cli

@@ -5,6 +5,7 @@
 #include <vector>
 
 int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    return shieldcalc::cli::runCli(args, std::cout, std::cerr);
+    return shieldcalc::cli::runCli(args, std::cin, std::cout, std::cerr);
 }

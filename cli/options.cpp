@@ -26,37 +26,6 @@ const OptionSpec* findDeclared(std::span<const OptionSpec> declaredOptions, std:
     return found == declaredOptions.end() ? nullptr : &*found;
 }
 
-float readNumber(const OptionSpec& declared, std::string_view text) {
-    if (text.empty()) {
-        if (declared.required) {
-            throw UsageError(concat(declared.name, ": the value is empty"));
-        }
-        return 0; // as an empty optional box on the form
-    }
-    try {
-        return parseNumber(text);
-    } catch (const NumberFormatError& error) {
-        if (error.reason() == NumberFormatError::Reason::OutOfRange) {
-            throw UsageError(
-                concat(declared.name, ": ", quoted(text), " is beyond the single-precision range"));
-        }
-        throw UsageError(concat(declared.name, ": ", quoted(text), " is not a number"));
-    }
-}
-
-Choice readChoice(const OptionSpec& declared, std::string_view text) {
-    const auto found = std::ranges::find(declared.choices, text, &Choice::word);
-    if (found != declared.choices.end()) {
-        return *found;
-    }
-    std::string words;
-    for (const Choice& choice : declared.choices) {
-        words += words.empty() ? "" : ", ";
-        words += choice.word;
-    }
-    throw UsageError(concat(declared.name, ": ", quoted(text), " is not one of ", words));
-}
-
 [[noreturn]] void rejectArgument(std::string_view arg) {
     if (arg == "-h") {
         throw UsageError("unknown option '-h' (help is --help)");
@@ -68,6 +37,31 @@ Choice readChoice(const OptionSpec& declared, std::string_view text) {
 }
 
 } // namespace
+
+float readNumber(std::string_view name, std::string_view text) {
+    try {
+        return parseNumber(text);
+    } catch (const NumberFormatError& error) {
+        if (error.reason() == NumberFormatError::Reason::OutOfRange) {
+            throw UsageError(
+                concat(name, ": ", quoted(text), " is beyond the single-precision range"));
+        }
+        throw UsageError(concat(name, ": ", quoted(text), " is not a number"));
+    }
+}
+
+Choice readChoice(std::string_view name, std::string_view text, std::span<const Choice> choices) {
+    const auto found = std::ranges::find(choices, text, &Choice::word);
+    if (found != choices.end()) {
+        return *found;
+    }
+    std::string words;
+    for (const Choice& choice : choices) {
+        words += words.empty() ? "" : ", ";
+        words += choice.word;
+    }
+    throw UsageError(concat(name, ": ", quoted(text), " is not one of ", words));
+}
 
 ParsedOptions::ParsedOptions(std::span<const OptionSpec> declaredOptions)
     : declaredOptions_(declaredOptions), values_(declaredOptions.size()) {}
@@ -103,11 +97,14 @@ ParsedOptions parseOptions(std::span<const OptionSpec> declaredOptions,
             throw UsageError(concat("option ", declared->name, " needs a value"));
         }
         const std::string_view text = args[++i];
-        if (declared->kind == OptionKind::Number) {
-            value.number = readNumber(*declared, text);
-        } else {
-            value.choice = readChoice(*declared, text);
-        }
+        value.text = text;
+        if (declared->kind == OptionKind::Choice) {
+            value.choice = readChoice(declared->name, text, declared->choices);
+        } else if (!text.empty()) {
+            value.number = readNumber(declared->name, text);
+        } else if (declared->required) {
+            throw UsageError(concat(declared->name, ": the value is empty"));
+        } // an empty optional number is 0, as an empty optional box on the form
     }
     for (const OptionSpec& declared : declaredOptions) {
         if (declared.required && !parsed.given(declared.name)) {

@@ -42,6 +42,13 @@ public:
 
 class ParsedOptions;
 
+// text as a number, in the C form and rounded to single precision; a
+// UsageError naming name when it is not one.
+float readNumber(std::string_view name, std::string_view text);
+// The choice whose word is text; a UsageError naming name and the words when
+// there is none.
+Choice readChoice(std::string_view name, std::string_view text, std::span<const Choice> choices);
+
 // args: the arguments after the sub-command's name.
 ParsedOptions parseOptions(std::span<const OptionSpec> declaredOptions,
                            std::span<const std::string_view> args);
@@ -57,8 +64,8 @@ public:
     float number(std::string_view name) const { return values_[indexOf(name)].number; }
     // The chosen list index, -1 for "none".
     ListIndex choice(std::string_view name) const { return chosen(name).index; }
-    // The word that chose it.
-    std::string_view word(std::string_view name) const { return chosen(name).word; }
+    // The value as it was typed; empty when the option was left out.
+    std::string_view text(std::string_view name) const { return values_[indexOf(name)].text; }
 
 private:
     friend ParsedOptions parseOptions(std::span<const OptionSpec> declaredOptions,
@@ -66,6 +73,7 @@ private:
 
     struct Value {
         bool given = false;
+        std::string_view text;
         float number = 0;
         Choice choice{"none", kNoChoice};
     };

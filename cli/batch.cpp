@@ -1,0 +1,334 @@
+#include "cli/batch.h"
+
+#include "cli/calculations.h"
+#include "cli/csv.h"
+#include "cli/json.h"
+
+#include <algorithm>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace shieldcalc::cli {
+
+namespace {
+
+constexpr std::string_view kProgram = "shieldcalc-cli batch";
+constexpr std::string_view kCalculationColumn = "calculation";
+constexpr std::string_view kSourceColumn = "source";
+constexpr std::size_t kFlushSize = 1 << 16;
+
+constexpr std::string_view kHelp =
+    "usage: shieldcalc-cli batch [FILE|-] [--json]\n"
+    "\n"
+    "The shielding effectiveness (dB) of every row of a CSV file (standard input\n"
+    "when FILE is - or left out). The header row names the columns:\n"
+    "  calculation  solid, aperture, double or enclosure\n"
+    "  source       plane, magnetic, electric or none (the enclosure: magnetic,\n"
+    "               electric or none)\n"
+    "and the inputs of the calculations, named as their options without the\n"
+    "dashes: solid: material f l r; aperture: shape material l f a n b D r w;\n"
+    "double: f l1 r1 material1 l2 r2 material2; enclosure: material f l a b h.\n"
+    "In place of a material, sigma_r and mu_r (sigma_r1 and mu_r1, sigma_r2 and\n"
+    "mu_r2) give a custom one. A column a row's calculation does not use must be\n"
+    "empty in that row; an optional length left empty is 0.\n"
+    "\n"
+    "Writes CSV: every input column as read, then se_db, display and error.\n"
+    "  --json  write one JSON object per row instead (JSON Lines)\n"
+    "  --help  print this help\n"
+    "\n"
+    "Numbers are read in the C form (\".\" as the decimal point) and rounded to\n"
+    "single precision. Exit status: 0 when every row computed, 1 when any row\n"
+    "failed, 2 on a usage error or a file that is not well-formed CSV.\n";
+
+// The header's columns and, for each calculation, where its inputs are.
+class Columns {
+public:
+    explicit Columns(const std::vector<std::string>& header) : header_(header) {
+        for (std::size_t i = 0; i < header.size(); ++i) {
+            if (std::find(header.begin(), header.begin() + long(i), header[i]) !=
+                header.begin() + long(i)) {
+                throw CsvError(1, "the column '" + header[i] + "' appears twice");
+            }
+            if (!known(header[i])) {
+                throw CsvError(1, "unknown column '" + header[i] + "'");
+            }
+        }
+        if (!indexOf(kCalculationColumn)) {
+            throw CsvError(1, "no column 'calculation'");
+        }
+    }
+
+    std::optional<std::size_t> indexOf(std::string_view name) const {
+        const auto found = std::ranges::find(header_, name);
+        if (found == header_.end()) {
+            return std::nullopt;
+        }
+        return static_cast<std::size_t>(found - header_.begin());
+    }
+    std::size_t size() const { return header_.size(); }
+    const std::string& name(std::size_t index) const { return header_[index]; }
+
+private:
+    static bool known(std::string_view name) {
+        if (name == kCalculationColumn || name == kSourceColumn) {
+            return true;
+        }
+        bool found = false;
+        for (std::string_view calculation :
+             {kSolid.name, kAperture.name, kDoubleLayer.name, kEnclosure.name}) {
+            withCalculation(calculation, [&](const auto& c) {
+                for (const auto& field : c.fields) {
+                    found = found || field.key == name ||
+                            (field.kind() == FieldKind::Material &&
+                             (sigmaColumn(field.key) == name || muColumn(field.key) == name));
+                }
+            });
+        }
+        return found;
+    }
+
+    std::vector<std::string> header_;
+};
+
+// Where one calculation's inputs stand in the row, and which columns it
+// leaves empty.
+class CalculationColumns {
+public:
+    template <class Input, class Result>
+    CalculationColumns(const Calculation<Input, Result>& calculation, const Columns& columns) {
+        std::vector<bool> used(columns.size(), false);
+        const auto add = [&](std::string key) {
+            const std::optional<std::size_t> index = columns.indexOf(key);
+            if (index) {
+                used[*index] = true;
+            }
+            keys_.emplace_back(std::move(key), index);
+        };
+        add(std::string(kCalculationColumn));
+        add(std::string(kSourceColumn));
+        for (const Field<Input>& field : calculation.fields) {
+            add(std::string(field.key));
+            if (field.kind() == FieldKind::Material) {
+                add(sigmaColumn(field.key));
+                add(muColumn(field.key));
+            }
+        }
+        for (std::size_t i = 0; i < used.size(); ++i) {
+            if (!used[i]) {
+                unused_.push_back(i);
+            }
+        }
+    }
+
+    std::optional<std::size_t> indexOf(std::string_view key) const {
+        const auto found = std::ranges::find(keys_, key, &Key::first);
+        return found == keys_.end() ? std::nullopt : found->second;
+    }
+    const std::vector<std::size_t>& unused() const { return unused_; }
+
+private:
+    using Key = std::pair<std::string, std::optional<std::size_t>>;
+    std::vector<Key> keys_;
+    std::vector<std::size_t> unused_;
+};
+
+// One row's cells as the texts of a calculation's inputs.
+class RowTexts final : public InputTexts {
+public:
+    RowTexts(const std::vector<std::string>& row, const CalculationColumns& columns)
+        : row_(row), columns_(columns) {}
+
+    std::optional<std::string_view> text(std::string_view key) const override {
+        const std::optional<std::size_t> index = columns_.indexOf(key);
+        if (!index) {
+            return std::nullopt;
+        }
+        return row_[*index];
+    }
+    std::string nameOf(std::string_view key) const override { return std::string(key); }
+
+private:
+    const std::vector<std::string>& row_;
+    const CalculationColumns& columns_;
+};
+
+// What one row gives: the SE and its text, or why there is none.
+struct RowResult {
+    Outcome outcome;
+    std::string calculation;
+    JsonObject inputs;
+};
+
+class BatchRun {
+public:
+    BatchRun(const Columns& columns, bool json)
+        : columns_(columns), json_(json), solid_(kSolid, columns), aperture_(kAperture, columns),
+          doubleLayer_(kDoubleLayer, columns), enclosure_(kEnclosure, columns) {}
+
+    // Computes one row; false when it failed.
+    bool run(const std::vector<std::string>& row, long line, std::string& output) {
+        const RowResult result = compute(row);
+        if (json_) {
+            JsonObject object;
+            object.addNumber("line", std::to_string(line));
+            if (result.outcome.computed) {
+                object.addString("calculation", result.calculation)
+                    .addObject("inputs", result.inputs)
+                    .addNumber("se_db", result.outcome.se)
+                    .addString("display", result.outcome.display);
+            } else {
+                object.addString("error", result.outcome.error);
+            }
+            output += object.text();
+        } else {
+            for (const std::string& cell : row) {
+                appendCsvField(output, cell);
+                output += ',';
+            }
+            output += result.outcome.se;
+            output += ',';
+            appendCsvField(output, result.outcome.display);
+            output += ',';
+            appendCsvField(output, result.outcome.error);
+        }
+        output += '\n';
+        return result.outcome.computed;
+    }
+
+private:
+    RowResult compute(const std::vector<std::string>& row) {
+        RowResult result;
+        const std::string& name = row[*columns_.indexOf(kCalculationColumn)];
+        try {
+            const bool known = withCalculation(name, [&](const auto& calculation) {
+                const CalculationColumns& columns = columnsOf(calculation.name);
+                for (std::size_t index : columns.unused()) {
+                    if (!row[index].empty()) {
+                        throw UsageError(columns_.name(index) + ": not an input of " +
+                                         std::string(calculation.name) + ", must be empty");
+                    }
+                }
+                const RowTexts texts(row, columns);
+                const std::optional<std::string_view> sourceText = texts.text(kSourceColumn);
+                if (!sourceText || sourceText->empty()) {
+                    throw UsageError("source: a value is required");
+                }
+                const SourceChoice source =
+                    sourceAt(readChoice(kSourceColumn, *sourceText, calculation.sources).index);
+                const auto input = readInput(calculation.fields, texts);
+                result.outcome = evaluate(calculation, input, source);
+                if (json_) {
+                    result.calculation = calculation.name;
+                    result.inputs = jsonInputs(calculation.fields, input, source);
+                }
+            });
+            if (!known) {
+                throw UsageError("calculation: '" + name +
+                                 "' is not one of solid, aperture, double, enclosure");
+            }
+        } catch (const UsageError& error) {
+            result.outcome = {false, {}, {}, error.what()};
+        }
+        return result;
+    }
+
+    const CalculationColumns& columnsOf(std::string_view name) const {
+        return name == kSolid.name         ? solid_
+               : name == kAperture.name    ? aperture_
+               : name == kDoubleLayer.name ? doubleLayer_
+                                           : enclosure_;
+    }
+
+    const Columns& columns_;
+    bool json_;
+    CalculationColumns solid_, aperture_, doubleLayer_, enclosure_;
+};
+
+int usageError(std::ostream& err, std::string_view message) {
+    err << kProgram << ": " << message << "\nRun '" << kProgram << " --help' for its use.\n";
+    return 2;
+}
+
+int runOn(std::istream& in, bool json, std::ostream& out, std::ostream& err) {
+    CsvReader reader(in);
+    std::string output;
+    bool allComputed = true;
+    try {
+        std::vector<std::string> row;
+        if (!reader.next(row)) {
+            throw CsvError(1, "no header row");
+        }
+        const Columns columns(row);
+        if (!json) {
+            for (const std::string& name : row) {
+                appendCsvField(output, name);
+                output += ',';
+            }
+            output += "se_db,display,error\n";
+        }
+        BatchRun run(columns, json);
+        while (reader.next(row)) {
+            if (row.size() == 1 && row.front().empty() && columns.size() > 1) {
+                continue; // an empty line
+            }
+            if (row.size() != columns.size()) {
+                throw CsvError(reader.line(), std::to_string(row.size()) +
+                                                  " fields where the header has " +
+                                                  std::to_string(columns.size()));
+            }
+            allComputed = run.run(row, reader.line(), output) && allComputed;
+            if (output.size() >= kFlushSize) {
+                out << output;
+                output.clear();
+            }
+        }
+    } catch (const CsvError& error) {
+        out << output;
+        err << kProgram << ": " << error.what() << '\n';
+        return 2;
+    }
+    out << output;
+    return allComputed ? 0 : 1;
+}
+
+} // namespace
+
+int runBatch(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+             std::ostream& err) {
+    bool json = false;
+    std::optional<std::string_view> file;
+    for (std::string_view arg : args) {
+        if (arg == "--help") {
+            out << kHelp;
+            return 0;
+        }
+    }
+    for (std::string_view arg : args) {
+        if (arg == "--json") {
+            if (json) {
+                return usageError(err, "option --json is given more than once");
+            }
+            json = true;
+        } else if (arg.starts_with('-') && arg != "-") {
+            return usageError(err, "unknown option '" + std::string(arg) + "'");
+        } else if (file) {
+            return usageError(err, "unexpected argument '" + std::string(arg) + "'");
+        } else {
+            file = arg;
+        }
+    }
+    if (!file || *file == "-") {
+        return runOn(in, json, out, err);
+    }
+    std::ifstream stream{std::string(*file), std::ios::binary};
+    if (!stream) {
+        err << kProgram << ": cannot open '" << *file << "'\n";
+        return 2;
+    }
+    return runOn(stream, json, out, err);
+}
+
+} // namespace shieldcalc::cli

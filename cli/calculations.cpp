@@ -1,0 +1,135 @@
+#include "cli/calculations.h"
+
+#include <cmath>
+
+namespace shieldcalc::cli {
+
+SourceChoice sourceAt(ListIndex index) {
+    if (index == kNoChoice) {
+        return std::nullopt;
+    }
+    return static_cast<FieldSource>(index);
+}
+
+std::string_view sourceWord(SourceChoice source) {
+    for (const Choice& choice : kSources) {
+        if (sourceAt(choice.index) == source) {
+            return choice.word;
+        }
+    }
+    return "none";
+}
+
+std::string sigmaOption(std::string_view materialKey) {
+    return "--sigma-r" + std::string(materialSuffix(materialKey));
+}
+std::string muOption(std::string_view materialKey) {
+    return "--mu-r" + std::string(materialSuffix(materialKey));
+}
+std::string sigmaColumn(std::string_view materialKey) {
+    return "sigma_r" + std::string(materialSuffix(materialKey));
+}
+std::string muColumn(std::string_view materialKey) {
+    return "mu_r" + std::string(materialSuffix(materialKey));
+}
+
+float readMaterialProperty(std::string_view name, std::string_view text) {
+    const float value = readNumber(name, text);
+    if (!(value > 0) || !std::isfinite(value)) {
+        throw UsageError(std::string(name) + ": '" + std::string(text) +
+                         "' is out of range: it must be a finite number greater than 0");
+    }
+    return value;
+}
+
+namespace {
+
+std::optional<std::string_view> given(const InputTexts& texts, std::string_view name) {
+    const std::optional<std::string_view> text = texts.text(name);
+    return text && !text->empty() ? text : std::nullopt;
+}
+
+} // namespace
+
+float readFieldNumber(const InputTexts& texts, std::string_view key, bool required) {
+    const std::optional<std::string_view> text = given(texts, key);
+    if (!text) {
+        if (required) {
+            throw UsageError(texts.nameOf(key) + ": a value is required");
+        }
+        return 0; // as an empty optional box on the form
+    }
+    return readNumber(texts.nameOf(key), *text);
+}
+
+MaterialChoice readMaterial(const InputTexts& texts, std::string_view key) {
+    const std::string sigmaName = sigmaColumn(key);
+    const std::string muName = muColumn(key);
+    const std::optional<std::string_view> word = given(texts, key);
+    const std::optional<std::string_view> sigma = given(texts, sigmaName);
+    const std::optional<std::string_view> mu = given(texts, muName);
+    if (word) {
+        if (sigma || mu) {
+            throw UsageError(texts.nameOf(key) + " and " +
+                             texts.nameOf(sigma ? sigmaName : muName) + " exclude each other");
+        }
+        return readChoice(texts.nameOf(key), *word, kMaterialChoices).index;
+    }
+    if (!sigma && !mu) {
+        throw UsageError(texts.nameOf(key) + " (or " + texts.nameOf(sigmaName) + " with " +
+                         texts.nameOf(muName) + ") is required");
+    }
+    if (!sigma || !mu) {
+        throw UsageError(texts.nameOf(sigma ? muName : sigmaName) + " is required with " +
+                         texts.nameOf(sigma ? sigmaName : muName));
+    }
+    return Material{readMaterialProperty(texts.nameOf(sigmaName), *sigma),
+                    readMaterialProperty(texts.nameOf(muName), *mu)};
+}
+
+ListIndex readShape(const InputTexts& texts, std::string_view key) {
+    const std::optional<std::string_view> word = given(texts, key);
+    if (!word) {
+        throw UsageError(texts.nameOf(key) + " is required");
+    }
+    return readChoice(texts.nameOf(key), *word, kShapeChoices).index;
+}
+
+namespace {
+
+std::string caseText(const FaultCause& cause) {
+    switch (cause.where) {
+    case CauseCase::Always:
+        return {};
+    case CauseCase::NearField:
+        return cause.source == FieldSource::MagneticSource   ? " for a magnetic source"
+               : cause.source == FieldSource::ElectricSource ? " for an electric source"
+                                                             : " near the source";
+    case CauseCase::MultipleReflection:
+        return " for the multiple-reflection correction";
+    case CauseCase::GapCorrection:
+        return " for the correction of the gap between the sheets";
+    case CauseCase::ElectricThinWall:
+        return " for a thin wall near an electric source";
+    }
+    return {};
+}
+
+} // namespace
+
+std::string causeText(const FaultCause& cause, std::string_view term) {
+    const std::string name(term);
+    switch (cause.kind) {
+    case CauseKind::NothingChosen:
+        return "no " + name + " is chosen";
+    case CauseKind::NotPositive:
+        return "the " + name + " must be greater than 0" + caseText(cause);
+    case CauseKind::WallReachesCentre:
+        return "the " + name + " must be less than the radius of the sphere of the box's volume";
+    case CauseKind::WallFarBeyondSkinDepth:
+        return "the " + name + " is so far beyond the skin depth that the SE is out of range";
+    }
+    return {};
+}
+
+} // namespace shieldcalc::cli

@@ -100,17 +100,17 @@ public:
     template <class Input, class Result>
     CalculationColumns(const Calculation<Input, Result>& calculation, const Columns& columns) {
         std::vector<bool> used(columns.size(), false);
-        const auto add = [&](std::string key) {
+        const auto add = [&](std::string_view key) {
             const std::optional<std::size_t> index = columns.indexOf(key);
             if (index) {
                 used[*index] = true;
             }
-            keys_.emplace_back(std::move(key), index);
+            keys_.emplace_back(key, index);
         };
-        add(std::string(kCalculationColumn));
-        add(std::string(kSourceColumn));
+        add(kCalculationColumn);
+        add(kSourceColumn);
         for (const Field<Input>& field : calculation.fields) {
-            add(std::string(field.key));
+            add(field.key);
             if (field.kind() == FieldKind::Material) {
                 add(sigmaColumn(field.key));
                 add(muColumn(field.key));
@@ -124,13 +124,17 @@ public:
     }
 
     std::optional<std::size_t> indexOf(std::string_view key) const {
-        const auto found = std::ranges::find(keys_, key, &Key::first);
+        // The keys asked for are mostly the very views of the field table.
+        const auto found = std::ranges::find_if(keys_, [key](const Key& k) {
+            return k.first.size() == key.size() && (k.first.data() == key.data() || k.first == key);
+        });
         return found == keys_.end() ? std::nullopt : found->second;
     }
     const std::vector<std::size_t>& unused() const { return unused_; }
 
 private:
-    using Key = std::pair<std::string, std::optional<std::size_t>>;
+    // The keys are views of the field tables and of the property names.
+    using Key = std::pair<std::string_view, std::optional<std::size_t>>;
     std::vector<Key> keys_;
     std::vector<std::size_t> unused_;
 };

@@ -1,6 +1,8 @@
 #include "cli/calculations.h"
 
+#include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace shieldcalc::cli {
 
@@ -20,17 +22,41 @@ std::string_view sourceWord(SourceChoice source) {
     return "none";
 }
 
-std::string sigmaOption(std::string_view materialKey) {
-    return "--sigma-r" + std::string(materialSuffix(materialKey));
+namespace {
+
+// The names of a custom material's properties, by the suffix of the
+// material's key.
+struct PropertyNames {
+    std::string_view suffix, sigmaOption, muOption, sigmaColumn, muColumn;
+};
+constexpr PropertyNames kPropertyNames[] = {
+    {"", "--sigma-r", "--mu-r", "sigma_r", "mu_r"},
+    {"1", "--sigma-r1", "--mu-r1", "sigma_r1", "mu_r1"},
+    {"2", "--sigma-r2", "--mu-r2", "sigma_r2", "mu_r2"},
+};
+
+const PropertyNames& propertyNames(std::string_view materialKey) {
+    const auto found =
+        std::ranges::find(kPropertyNames, materialSuffix(materialKey), &PropertyNames::suffix);
+    if (found == std::end(kPropertyNames)) {
+        throw std::logic_error("no custom material properties for " + std::string(materialKey));
+    }
+    return *found;
 }
-std::string muOption(std::string_view materialKey) {
-    return "--mu-r" + std::string(materialSuffix(materialKey));
+
+} // namespace
+
+std::string_view sigmaOption(std::string_view materialKey) {
+    return propertyNames(materialKey).sigmaOption;
 }
-std::string sigmaColumn(std::string_view materialKey) {
-    return "sigma_r" + std::string(materialSuffix(materialKey));
+std::string_view muOption(std::string_view materialKey) {
+    return propertyNames(materialKey).muOption;
 }
-std::string muColumn(std::string_view materialKey) {
-    return "mu_r" + std::string(materialSuffix(materialKey));
+std::string_view sigmaColumn(std::string_view materialKey) {
+    return propertyNames(materialKey).sigmaColumn;
+}
+std::string_view muColumn(std::string_view materialKey) {
+    return propertyNames(materialKey).muColumn;
 }
 
 float readMaterialProperty(std::string_view name, std::string_view text) {
@@ -59,12 +85,16 @@ float readFieldNumber(const InputTexts& texts, std::string_view key, bool requir
         }
         return 0; // as an empty optional box on the form
     }
-    return readNumber(texts.nameOf(key), *text);
+    try {
+        return parseNumber(*text);
+    } catch (const NumberFormatError&) {
+        return readNumber(texts.nameOf(key), *text); // throws, naming the input
+    }
 }
 
 MaterialChoice readMaterial(const InputTexts& texts, std::string_view key) {
-    const std::string sigmaName = sigmaColumn(key);
-    const std::string muName = muColumn(key);
+    const std::string_view sigmaName = sigmaColumn(key);
+    const std::string_view muName = muColumn(key);
     const std::optional<std::string_view> word = given(texts, key);
     const std::optional<std::string_view> sigma = given(texts, sigmaName);
     const std::optional<std::string_view> mu = given(texts, muName);

@@ -113,10 +113,10 @@ template <class Visit> bool withCalculation(std::string_view name, Visit visit) 
 
 // The option and the CSV column of a custom material's properties, for a
 // material field ("--sigma-r1", "sigma_r1").
-std::string sigmaOption(std::string_view materialKey);
-std::string muOption(std::string_view materialKey);
-std::string sigmaColumn(std::string_view materialKey);
-std::string muColumn(std::string_view materialKey);
+std::string_view sigmaOption(std::string_view materialKey);
+std::string_view muOption(std::string_view materialKey);
+std::string_view sigmaColumn(std::string_view materialKey);
+std::string_view muColumn(std::string_view materialKey);
 
 // A property of a custom material: finite and greater than 0, else a
 // UsageError that names name and the range.

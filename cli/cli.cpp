@@ -75,9 +75,9 @@ private:
             std::string(help) + ": " + words + " or none");
         add({{}, OptionKind::Number, false, "X", {}},
             "or a custom material: conductivity relative to copper, greater than 0",
-            sigmaOption(key));
+            std::string(sigmaOption(key)));
         add({{}, OptionKind::Number, false, "Y", {}}, "and relative permeability, greater than 0",
-            muOption(key));
+            std::string(muOption(key)));
     }
 
     std::deque<std::string> texts_; // names and help texts made here
@@ -93,8 +93,10 @@ public:
         for (const Field<Input>& field : fields) {
             names_.emplace_back(std::string(field.key), std::string(field.option));
             if (field.kind() == FieldKind::Material) {
-                names_.emplace_back(sigmaColumn(field.key), sigmaOption(field.key));
-                names_.emplace_back(muColumn(field.key), muOption(field.key));
+                names_.emplace_back(std::string(sigmaColumn(field.key)),
+                                    std::string(sigmaOption(field.key)));
+                names_.emplace_back(std::string(muColumn(field.key)),
+                                    std::string(muOption(field.key)));
             }
         }
     }
@@ -143,8 +145,8 @@ std::string usageOptions(const Calculation<Input, Result>& calculation,
         const Field<Input>* field = findField(
             calculation.fields, declared.name.substr(declared.name.find_first_not_of('-')));
         if (field != nullptr && field->kind() == FieldKind::Material) {
-            usage += " (" + synopsis + " | " + sigmaOption(field->key) + " X " +
-                     muOption(field->key) + " Y)";
+            usage += " (" + synopsis + " | " + std::string(sigmaOption(field->key)) + " X " +
+                     std::string(muOption(field->key)) + " Y)";
         } else if (declared.name.starts_with("--sigma-r") || declared.name.starts_with("--mu-r")) {
             continue;
         } else {

@@ -1,5 +1,7 @@
 #include "cli/csv.h"
 
+#include <algorithm>
+
 namespace shieldcalc::cli {
 
 namespace {
@@ -127,12 +129,23 @@ bool CsvReader::next(std::vector<std::string>& fields) {
                 throw CsvError(recordLine_, "text after the closing quote of a field");
             }
         } else {
-            while (c != ',' && c != '\r' && c != '\n' && c != kEnd) {
-                if (c == '"') {
-                    throw CsvError(recordLine_, "a quote inside a field that is not quoted");
+            // Up to the next delimiter, block by block; no line end inside.
+            while (position_ < size_ || refill()) {
+                const char* begin = buffer_.data() + position_;
+                const char* end = buffer_.data() + size_;
+                const char* stop = begin;
+                while (stop != end && *stop != ',' && *stop != '\r' && *stop != '\n' &&
+                       *stop != '"') {
+                    ++stop;
                 }
-                field += static_cast<char>(get());
-                c = peek();
+                field.append(begin, stop);
+                position_ += static_cast<std::size_t>(stop - begin);
+                if (stop != end) {
+                    break;
+                }
+            }
+            if (peek() == '"') {
+                throw CsvError(recordLine_, "a quote inside a field that is not quoted");
             }
         }
         if (!isUtf8(field)) {
@@ -151,7 +164,9 @@ bool CsvReader::next(std::vector<std::string>& fields) {
 }
 
 void appendCsvField(std::string& out, std::string_view field) {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const bool plain = std::ranges::none_of(
+        field, [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+    if (plain) {
         out += field;
         return;
     }

@@ -3,6 +3,7 @@
 #include "json_reader.h"
 #include "run_cli.h"
 
+#include "cli/calculations.h"
 #include "core/shielding.h"
 
 #include <gtest/gtest.h>
@@ -134,6 +135,16 @@ const UsageCase kUsageCases[] = {
     {"choice_missing_before_flag", Args{"enclosure", "--source", "--json"}, "shieldcalc-cli enclosure: option --source needs a value"},
     {"stray_argument", with(kDouble, {"extra"}), "shieldcalc-cli double: unexpected argument 'extra'"},
     {"stray_argument_first", Args{"solid", "copper", "--source", "plane"}, "shieldcalc-cli solid: unexpected argument 'copper'"},
+    {"custom_conductivity_zero", with(without(kSolid, "--material"), {"--sigma-r", "0", "--mu-r", "1"}), "shieldcalc-cli solid: --sigma-r: '0' is out of range: it must be a finite number greater than 0"},
+    {"custom_permeability_negative", with(without(kEnclosure, "--material"), {"--sigma-r", "1", "--mu-r", "-1"}), "shieldcalc-cli enclosure: --mu-r: '-1' is out of range: it must be a finite number greater than 0"},
+    {"custom_conductivity_infinite", with(without(kSolid, "--material"), {"--sigma-r", "inf", "--mu-r", "1"}), "shieldcalc-cli solid: --sigma-r: 'inf' is not a number"},
+    {"custom_permeability_beyond_single", with(without(kAperture, "--material"), {"--sigma-r", "1", "--mu-r", "1e39"}), "shieldcalc-cli aperture: --mu-r: '1e39' is beyond the single-precision range"},
+    {"custom_conductivity_without_permeability", with(without(kSolid, "--material"), {"--sigma-r", "0.5"}), "shieldcalc-cli solid: --mu-r is required with --sigma-r"},
+    {"custom_permeability_without_conductivity", with(without(kSolid, "--material"), {"--mu-r", "2"}), "shieldcalc-cli solid: --sigma-r is required with --mu-r"},
+    {"custom_and_listed_material", with(kSolid, {"--sigma-r", "1", "--mu-r", "1"}), "shieldcalc-cli solid: --material and --sigma-r exclude each other"},
+    {"custom_second_sheet_half_given", with(without(kDouble, "--material2"), {"--sigma-r2", "1"}), "shieldcalc-cli double: --mu-r2 is required with --sigma-r2"},
+    {"custom_first_sheet_options_on_solid", with(without(kSolid, "--material"), {"--sigma-r1", "1", "--mu-r1", "1"}), "shieldcalc-cli solid: unknown option '--sigma-r1'"},
+    {"custom_repeated", with(without(kSolid, "--material"), {"--sigma-r", "1", "--mu-r", "1", "--sigma-r", "2"}), "shieldcalc-cli solid: option --sigma-r is given more than once"},
 };
 // clang-format on
 
@@ -209,9 +220,48 @@ const HelpCase kHelpCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cli, Help, ::testing::ValuesIn(kHelpCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Each sub-command's help has a line for every row of its field table, with
+// the option, the value, what it is and its unit; a material also by its
+// two properties.
+template <class Input, class Result>
+void expectHelpListsEveryField(const cli::Calculation<Input, Result>& calculation) {
+    const CliRun run = runCli({std::string(calculation.name), "--help"});
+    ASSERT_EQ(run.status, 0);
+    const auto lineOf = [&](std::string_view option) {
+        const std::size_t at = run.out.find("\n  " + std::string(option) + " ");
+        return at == std::string::npos
+                   ? std::string()
+                   : run.out.substr(at + 1, run.out.find('\n', at + 1) - at - 1);
+    };
+    for (const Field<Input>& field : calculation.fields) {
+        SCOPED_TRACE(std::string(calculation.name) + " " + std::string(field.option));
+        const std::string line = lineOf(field.option);
+        ASSERT_FALSE(line.empty()) << run.out;
+        EXPECT_NE(line.find(" " + std::string(field.metavar) + " "), std::string::npos) << line;
+        EXPECT_NE(line.find(std::string(field.help)), std::string::npos) << line;
+        if (!field.unit.empty()) {
+            EXPECT_TRUE(line.ends_with(", " + std::string(field.unit))) << line;
+        }
+        if (field.kind() == FieldKind::Material) {
+            EXPECT_FALSE(lineOf(cli::sigmaOption(field.key)).empty()) << run.out;
+            EXPECT_FALSE(lineOf(cli::muOption(field.key)).empty()) << run.out;
+            for (const MaterialEntry& metal : kMaterials) {
+                EXPECT_NE(line.find(std::string(metal.key)), std::string::npos) << line;
+            }
+        }
+    }
+}
+
+TEST(CommandHelp, ListsEveryFieldOfTheTable) {
+    expectHelpListsEveryField(cli::kSolid);
+    expectHelpListsEveryField(cli::kAperture);
+    expectHelpListsEveryField(cli::kDoubleLayer);
+    expectHelpListsEveryField(cli::kEnclosure);
+}
+
 TEST(ProgramHelp, ListsEverySubCommand) {
     const CliRun run = runCli({"--help"});
-    for (const char* command : {"solid", "aperture", "double", "enclosure"}) {
+    for (const char* command : {"solid", "aperture", "double", "enclosure", "batch"}) {
         EXPECT_NE(run.out.find(std::string("\n  ") + command + " "), std::string::npos)
             << command << " in\n"
             << run.out;

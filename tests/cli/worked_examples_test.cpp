@@ -1,9 +1,13 @@
 // Every worked example of the four computations, typed as a user would type
-// it on the command line and read back from the JSON output.
+// it on the command line and read back from the JSON output; and again with
+// each listed metal given as a custom material of the same properties, which
+// must give the same result to the bit.
 #include "json_reader.h"
 #include "run_cli.h"
+#include "tests/common/field_values.h"
 #include "tests/common/worked_examples.h"
 
+#include "cli/calculations.h"
 #include "core/result_text.h"
 
 #include <gtest/gtest.h>
@@ -27,92 +31,83 @@ struct CliExample {
     std::vector<std::string> args; // command line without --json
     std::string_view se;
     std::string_view display;
+    std::string exact = {}; // se_db to the bit, where given
 };
 void PrintTo(const CliExample& row, std::ostream* os) {
     *os << row.name;
 }
 
-// Nine significant digits give back every single-precision number exactly.
-std::string typed(float value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
-    return text;
-}
-
-std::string materialWord(const MaterialChoice& material) {
-    return material.chosen() ? std::string(kMaterials.at(std::size_t(material.entry)).key) : "none";
-}
-
-std::string sourceWord(SourceChoice source) {
-    if (!source) {
-        return "none";
+// The command line of an example, read through the calculation's field
+// table: every option the case needs, an optional length that is 0 left out,
+// as the form's empty box (the command line must then take it as 0).
+template <class Input, class Result>
+std::vector<std::string> commandLine(const cli::Calculation<Input, Result>& calculation,
+                                     const Input& input, SourceChoice source) {
+    std::vector<std::string> args{std::string(calculation.name), "--source",
+                                  std::string(cli::sourceWord(source))};
+    for (const FieldValue<Input>& value : fieldValues(calculation.fields, input, source)) {
+        const Field<Input>& field = *value.field;
+        if (value.custom) {
+            args.insert(args.end(),
+                        {std::string(cli::sigmaOption(field.key)), typed(value.custom->sigmaR),
+                         std::string(cli::muOption(field.key)), typed(value.custom->muR)});
+            continue;
+        }
+        std::string text = value.text;
+        if (field.kind() == FieldKind::Material) {
+            text = value.index == kNoChoice ? "none"
+                                            : std::string(kMaterials[std::size_t(value.index)].key);
+        } else if (field.kind() == FieldKind::Shape) {
+            text = value.index == kNoChoice ? "none"
+                                            : std::string(kHoleShapeKeys[std::size_t(value.index)]);
+        }
+        args.insert(args.end(), {std::string(field.option), text});
     }
-    switch (*source) {
-    case FieldSource::PlaneWave:
-        return "plane";
-    case FieldSource::MagneticSource:
-        return "magnetic";
-    case FieldSource::ElectricSource:
-        return "electric";
+    return args;
+}
+
+// The input with each listed metal replaced by a custom material of the same
+// properties at the input's frequency, as the calculation looks them up.
+template <class Input>
+Input withCustomMaterials(std::span<const Field<Input>> fields, Input input, FrequencyUnit unit,
+                          const MaterialTable& table = kMaterialTable) {
+    for (const Field<Input>& field : fields) {
+        if (field.kind() == FieldKind::Material && (input.*field.material).chosen()) {
+            input.*field.material = materialOf(input.*field.material, input.f, unit, table);
+        }
     }
-    return "";
+    return input;
 }
 
-std::string shapeWord(ListIndex shape) {
-    return shape == kRect ? "rect" : shape == kCircle ? "circle" : "none";
-}
-
-// An optional length that is 0 in the example is left out, as the form's
-// empty box; the command line must then take it as 0.
-void addOptional(std::vector<std::string>& args, const char* option, float value) {
-    if (value != 0) {
-        args.insert(args.end(), {option, typed(value)});
-    }
-}
-
-template <class Input, std::size_t N, class ToArgs>
-void addExamples(std::vector<CliExample>& all, const char* command, Precision precision,
-                 const Example<Input> (&examples)[N], ToArgs toArgs) {
+template <class Input, class Result, std::size_t N>
+void addExamples(std::vector<CliExample>& all, const cli::Calculation<Input, Result>& calculation,
+                 Precision precision, const Example<Input> (&examples)[N], FrequencyUnit unit,
+                 const MaterialTable& table = kMaterialTable) {
+    const std::string command(calculation.name);
     for (const Example<Input>& example : examples) {
-        std::vector<std::string> args{command, "--source", sourceWord(example.source)};
-        toArgs(args, example.input);
-        all.push_back({std::string(command) + "_" + std::string(example.name), command, precision,
-                       args, example.se, example.display});
+        const std::string name = command + "_" + std::string(example.name);
+        all.push_back({name, command, precision,
+                       commandLine(calculation, example.input, example.source), example.se,
+                       example.display});
+        // The same properties given as a custom material compute the same bits.
+        all.push_back(
+            {name + "_custom_material", command, precision,
+             commandLine(calculation,
+                         withCustomMaterials(calculation.fields, example.input, unit, table),
+                         example.source),
+             example.se, example.display,
+             cli::shortestText(calculation.compute(example.input, example.source))});
     }
 }
 
 std::vector<CliExample> allExamples() {
     std::vector<CliExample> all;
-    addExamples(all, "solid", Precision::Double, kSolidExamples,
-                [](std::vector<std::string>& args, const SolidShieldInput& in) {
-                    args.insert(args.end(), {"--material", materialWord(in.material), "-f",
-                                             typed(in.f), "-l", typed(in.l)});
-                    addOptional(args, "-r", in.r);
-                });
-    addExamples(all, "aperture", Precision::Double, kApertureExamples,
-                [](std::vector<std::string>& args, const ApertureInput& in) {
-                    args.insert(args.end(),
-                                {"--shape", shapeWord(in.shape), "--material",
-                                 materialWord(in.material), "-l", typed(in.l), "-f", typed(in.f),
-                                 "-a", typed(in.a), "-b", typed(in.b), "-n", typed(in.n)});
-                    addOptional(args, "-D", in.D);
-                    addOptional(args, "-r", in.r);
-                    addOptional(args, "-w", in.w);
-                });
-    addExamples(all, "double", Precision::Single, kDoubleLayerExamples,
-                [](std::vector<std::string>& args, const DoubleLayerInput& in) {
-                    args.insert(args.end(),
-                                {"-f", typed(in.f), "--l1", typed(in.l1), "--material1",
-                                 materialWord(in.material1), "--l2", typed(in.l2), "--r2",
-                                 typed(in.r2), "--material2", materialWord(in.material2)});
-                    addOptional(args, "--r1", in.r1);
-                });
-    addExamples(all, "enclosure", Precision::Single, kEnclosureExamples,
-                [](std::vector<std::string>& args, const EnclosureInput& in) {
-                    args.insert(args.end(), {"--material", materialWord(in.material), "-f",
-                                             typed(in.f), "-l", typed(in.l), "-a", typed(in.a),
-                                             "-b", typed(in.b), "-h", typed(in.h)});
-                });
+    addExamples(all, cli::kSolid, Precision::Double, kSolidExamples, FrequencyUnit::MHz);
+    addExamples(all, cli::kAperture, Precision::Double, kApertureExamples, FrequencyUnit::kHz,
+                kApertureMaterialTable);
+    addExamples(all, cli::kDoubleLayer, Precision::Single, kDoubleLayerExamples,
+                FrequencyUnit::kHz);
+    addExamples(all, cli::kEnclosure, Precision::Single, kEnclosureExamples, FrequencyUnit::kHz);
     return all;
 }
 
@@ -190,6 +185,9 @@ TEST_P(WorkedExampleThroughCli, PrintsTheExpectedSeAndDisplay) {
 
     ASSERT_EQ(json.at("display").kind, JsonValue::Kind::String);
     EXPECT_EQ(json.at("display").text, example.display.empty() ? display : example.display);
+    if (!example.exact.empty()) {
+        EXPECT_EQ(se.text, example.exact) << "the listed metal's result, to the bit";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllExamples, WorkedExampleThroughCli, ::testing::ValuesIn(allExamples()),

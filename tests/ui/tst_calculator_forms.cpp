@@ -5,7 +5,9 @@
 // every window as it was, the result window's Back and a new OK, and the
 // inputs emptied when the form is entered again through its field-source
 // window.
+#include "core/fields.h"
 #include "core/shielding.h"
+#include "tests/common/field_values.h"
 #include "tests/common/worked_examples.h"
 #include "ui_test.h"
 
@@ -14,9 +16,9 @@
 #include <QTest>
 
 #include <algorithm>
-#include <charconv>
 #include <initializer_list>
 #include <iterator>
+#include <span>
 
 using namespace shieldcalc;
 using namespace shieldcalc::examples;
@@ -25,13 +27,6 @@ namespace {
 
 const QString kNonSolidMessages = QStringLiteral("非实心屏蔽体的屏效计算");
 const QString kPlate = QStringLiteral("导体平板的屏效计算");
-
-// A number as a user would type it: the shortest text that reads back as value.
-QString typed(float value) {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return QString::fromLatin1(buffer, end - buffer);
-}
 
 // The option button of a source on Frmsub1 (plane wave, magnetic, electric)
 // and on Frmsub6 (magnetic, electric).
@@ -42,51 +37,36 @@ QString enclosureSourceOption(FieldSource source) {
     return source == kMagnetic ? QStringLiteral("Opt1") : QStringLiteral("Opt2");
 }
 
-// Steps that choose entry index of a list; none when index is kNoChoice.
-QStringList chooseStep(const char* box, ListIndex index) {
-    return index == kNoChoice ? QStringList{} : QStringList{box + QStringLiteral("#%1").arg(index)};
-}
-QStringList chooseStep(const char* box, const MaterialChoice& material) {
-    return chooseStep(box, material.entry);
-}
-
-// The steps from the start to OK, as a user fills the form in: the boxes the
-// chosen shape and source do not need are left empty.
-QStringList stepsFor(const ApertureInput& in, FieldSource source) {
-    QStringList steps{"Opt2", "Com1", sheetSourceOption(source), "Comm2"};
-    steps << chooseStep("Com1", in.shape) << chooseStep("Com2", in.material);
-    steps << "Text1=" + typed(in.l) << "Text2=" + typed(in.f);
-    if (in.shape == kCircle) {
-        steps << "Text3=" + typed(in.D);
-    }
-    if (source != kPlane) {
-        steps << "Text4=" + typed(in.r);
-    }
-    steps << "Text5=" + typed(in.a) << "Text7=" + typed(in.n) << "Text6=" + typed(in.b);
-    if (in.shape == kRect) {
-        steps << "Text8=" + typed(in.w);
+// The steps that fill a form in as a user does, read through the
+// calculation's field table: a list is chosen only when an entry is, and the
+// boxes the chosen shape and source do not need are left empty.
+template <class Input>
+QStringList entrySteps(std::span<const Field<Input>> fields, const Input& in, FieldSource source) {
+    QStringList steps;
+    for (const FieldValue<Input>& value : fieldValues(fields, in, source)) {
+        const QString control = QString::fromUtf8(value.field->control);
+        if (value.field->kind() == FieldKind::Number) {
+            steps << control + '=' + QString::fromStdString(value.text);
+        } else if (value.index != kNoChoice) {
+            steps << control + QStringLiteral("#%1").arg(value.index);
+        }
     }
     return steps;
+}
+
+QStringList stepsFor(const ApertureInput& in, FieldSource source) {
+    return QStringList{"Opt2", "Com1", sheetSourceOption(source), "Comm2"} +
+           entrySteps<ApertureInput>(kApertureFields, in, source);
 }
 
 QStringList stepsFor(const DoubleLayerInput& in, FieldSource source) {
-    QStringList steps{"Opt3", "Com1", sheetSourceOption(source), "Comm2"};
-    steps << "Text1=" + typed(in.f) << "Text2=" + typed(in.l1);
-    if (source != kPlane || in.r1 != 0) {
-        steps << "Text3=" + typed(in.r1);
-    }
-    steps << chooseStep("Combo1", in.material1);
-    steps << "Text5=" + typed(in.l2) << "Text6=" + typed(in.r2);
-    steps << chooseStep("Combo2", in.material2);
-    return steps;
+    return QStringList{"Opt3", "Com1", sheetSourceOption(source), "Comm2"} +
+           entrySteps<DoubleLayerInput>(kDoubleLayerFields, in, source);
 }
 
 QStringList stepsFor(const EnclosureInput& in, FieldSource source) {
-    QStringList steps{"Opt4", "Com1", enclosureSourceOption(source), "Comm2"};
-    steps << "Text1=" + typed(in.f) << "Text2=" + typed(in.l);
-    steps << chooseStep("Combo1", in.material);
-    steps << "Text3=" + typed(in.a) << "Text4=" + typed(in.b) << "Text5=" + typed(in.h);
-    return steps;
+    return QStringList{"Opt4", "Com1", enclosureSourceOption(source), "Comm2"} +
+           entrySteps<EnclosureInput>(kEnclosureFields, in, source);
 }
 
 // What the result window shows for the inputs, as the engine computes it.
@@ -122,9 +102,12 @@ const auto& kThickMagnetic = example(kEnclosureExamples, "copper_thick_magnetic"
 const auto& kThickElectric = example(kEnclosureExamples, "copper_thick_electric");
 const auto& kThinMagnetic = example(kEnclosureExamples, "copper_thin_magnetic");
 
+// No shape chosen, and so neither a diameter nor a width entered.
 QStringList withoutShape(const Example<ApertureInput>& e) {
     ApertureInput in = e.input;
     in.shape = kNoChoice;
+    in.D = 0;
+    in.w = 0;
     return stepsFor(in, *e.source);
 }
 

@@ -71,8 +71,10 @@ void evaluations(benchmark::State& state, Result (*compute)(const Input&, Source
 }
 
 const auto kSolidRecords = validRecords(&solidShieldSE, [](Draw& d) {
-    const SolidShieldInput input{d.logUniform(1e-3f, 1e4f), d.logUniform(1e-4f, 1),
-                                 d.logUniform(1, 100), d.material()};
+    const SolidShieldInput input{.f = d.logUniform(1e-3f, 1e4f),
+                                 .l = d.logUniform(1e-4f, 1),
+                                 .r = d.logUniform(1, 100),
+                                 .material = d.material()};
     return Record<SolidShieldInput>{input,
                                     d.source(FieldSource::PlaneWave, FieldSource::ElectricSource)};
 });

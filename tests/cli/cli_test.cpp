@@ -408,11 +408,20 @@ TEST_P(ChoiceWord, SelectsItsListEntry) {
 }
 
 double solidSample(ListIndex material, SourceChoice source) {
-    return solidShieldSE({1, 0.01f, 10, material}, source);
+    return solidShieldSE({.f = 1, .l = 0.01f, .r = 10, .material = material}, source);
 }
 
 double apertureSample(ListIndex shape, ListIndex material, SourceChoice source) {
-    return shieldcalc::apertureSE({shape, material, 0.2f, 1000, 0.3f, 30, 0.1f, 0.2f, 4, 0.3f},
+    return shieldcalc::apertureSE({.shape = shape,
+                                   .material = material,
+                                   .l = 0.2f,
+                                   .f = 1000,
+                                   .D = 0.3f,
+                                   .r = 30,
+                                   .a = 0.1f,
+                                   .b = 0.2f,
+                                   .n = 4,
+                                   .w = 0.3f},
                                   source);
 }
 

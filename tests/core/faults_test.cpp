@@ -41,7 +41,7 @@ TEST_P(Fault, IsRaisedWhereItHappens) {
 }
 
 SolidShieldInput solid(float f, float l, float r, ListIndex material = kCopper) {
-    return {f, l, r, material};
+    return {.f = f, .l = l, .r = r, .material = material};
 }
 std::function<double()> solidCase(SolidShieldInput in, FieldSource source) {
     return [=] {
@@ -86,7 +86,13 @@ std::function<double()> doubleCase(DoubleLayerInput in, FieldSource source) {
         return doubleLayerSE(in, source);
     };
 }
-const DoubleLayerInput kCopperPair{1000, 0.1f, 10, kCopper, 0.1f, 5, kCopper};
+const DoubleLayerInput kCopperPair{.f = 1000,
+                                   .l1 = 0.1f,
+                                   .r1 = 10,
+                                   .material1 = kCopper,
+                                   .l2 = 0.1f,
+                                   .r2 = 5,
+                                   .material2 = kCopper};
 DoubleLayerInput with(DoubleLayerInput in, float DoubleLayerInput::*field, float value) {
     in.*field = value;
     return in;

@@ -81,15 +81,20 @@ TEST(SolidShield, MultipleReflectionAppliesOnlyBelowTenDecibels) {
             return reflectionLoss(source, F, 10, kCopperRow) +
                    absorptionLoss(thickness, F, kCopperRow);
         };
-        EXPECT_EQ(solidShieldSE({1, l, 10, examples::kCopper}, source), withoutB(l));
-        EXPECT_NE(solidShieldSE({1, below, 10, examples::kCopper}, source), withoutB(below));
+        EXPECT_EQ(solidShieldSE({.f = 1, .l = l, .r = 10, .material = examples::kCopper}, source),
+                  withoutB(l));
+        EXPECT_NE(
+            solidShieldSE({.f = 1, .l = below, .r = 10, .material = examples::kCopper}, source),
+            withoutB(below));
     }
 }
 
 TEST(SolidShield, DistanceDoesNotEnterThePlaneWave) {
     for (float r : {0.0f, 1.0f, 1000.0f})
-        EXPECT_EQ(solidShieldSE({0.001f, 0.001f, r, examples::kCopper}, FieldSource::PlaneWave),
-                  solidShieldSE({0.001f, 0.001f, 10, examples::kCopper}, FieldSource::PlaneWave));
+        EXPECT_EQ(solidShieldSE({.f = 0.001f, .l = 0.001f, .r = r, .material = examples::kCopper},
+                                FieldSource::PlaneWave),
+                  solidShieldSE({.f = 0.001f, .l = 0.001f, .r = 10, .material = examples::kCopper},
+                                FieldSource::PlaneWave));
 }
 
 TEST(DoubleLayer, ReflectionLossesAndGapTermOfTheCopperExample) {
@@ -115,7 +120,13 @@ TEST(DoubleLayer, ReflectionLossesAndGapTermOfTheCopperExample) {
 }
 
 TEST(DoubleLayer, FirstSheetDistanceDoesNotEnterThePlaneWave) {
-    DoubleLayerInput in{1000, 0.1f, 10, examples::kCopper, 0.1f, 5, examples::kCopper};
+    DoubleLayerInput in{.f = 1000,
+                        .l1 = 0.1f,
+                        .r1 = 10,
+                        .material1 = examples::kCopper,
+                        .l2 = 0.1f,
+                        .r2 = 5,
+                        .material2 = examples::kCopper};
     const float withR1 = doubleLayerSE(in, FieldSource::PlaneWave);
     in.r1 = 0;
     EXPECT_EQ(doubleLayerSE(in, FieldSource::PlaneWave), withR1);
@@ -156,7 +167,14 @@ TEST(ApertureTerms, MatchWorkedTable) {
 
 TEST(ApertureTerms, MultipleReflectionStopsAtFifteenDecibels) {
     // A circular hole has A = l * 32 / D: exactly 15 for l = 15, D = 32.
-    ApertureInput in{examples::kCircle, examples::kCopper, 15, 1000, 32, 0, 1, 1, 0.25f, 0};
+    ApertureInput in{.shape = examples::kCircle,
+                     .material = examples::kCopper,
+                     .l = 15,
+                     .f = 1000,
+                     .D = 32,
+                     .a = 1,
+                     .b = 1,
+                     .n = 0.25f};
     ASSERT_EQ(apertureTerms(in, FieldSource::PlaneWave).A, 15.0);
     EXPECT_EQ(apertureTerms(in, FieldSource::PlaneWave).B, 0.0);
     in.D = std::nextafter(32.0f, 33.0f);
@@ -192,36 +210,42 @@ TEST(EnclosureTerms, MatchWorkedValues) {
     using namespace examples;
     const EnclosureTermsCase cases[] = {
         {"copper_thick",
-         {1000, 0.1f, 10, 10, 10, kCopper},
+         {.f = 1000, .l = 0.1f, .a = 10, .b = 10, .h = 10, .material = kCopper},
          kMagnetic,
          "0.00006604",
          "0.06203505",
          true,
          ""},
         {"copper_thin",
-         {1, 0.1f, 10, 10, 10, kCopper},
+         {.f = 1, .l = 0.1f, .a = 10, .b = 10, .h = 10, .material = kCopper},
          kMagnetic,
          "0.002088368",
          "0.06203505",
          false,
          ""},
         {"iron",
-         {1, 0.1f, 10, 10, 10, examples::kIron},
+         {.f = 1, .l = 0.1f, .a = 10, .b = 10, .h = 10, .material = examples::kIron},
          kMagnetic,
          "0.0001601705",
          "0.06203505",
          true,
          ""},
-        {"aluminium", {100, 0.05f, 20, 30, 10, kAluminium}, kMagnetic, "", "0.1127252", true, ""},
+        {"aluminium",
+         {.f = 100, .l = 0.05f, .a = 20, .b = 30, .h = 10, .material = kAluminium},
+         kMagnetic,
+         "",
+         "0.1127252",
+         true,
+         ""},
         {"wall_equal_skin_depth",
-         {1000, 0.006604f, 10, 10, 10, kCopper},
+         {.f = 1000, .l = 0.006604f, .a = 10, .b = 10, .h = 10, .material = kCopper},
          kElectric,
          "0.00006604",
          "0.06203505",
          false,
          ""},
         {"negative_result",
-         {1000, 0.00001f, 100, 100, 100, kCopper},
+         {.f = 1000, .l = 0.00001f, .a = 100, .b = 100, .h = 100, .material = kCopper},
          kElectric,
          "0.00006604",
          "0.6203505",
@@ -243,7 +267,9 @@ TEST(EnclosureTerms, MatchWorkedValues) {
 }
 
 TEST(EnclosureTerms, PlaneWaveIsNoEnclosureSource) {
-    EXPECT_EQ(enclosureSE({1000, 0.1f, 10, 10, 10, examples::kCopper}, FieldSource::PlaneWave),
+    EXPECT_EQ(enclosureSE(
+                  {.f = 1000, .l = 0.1f, .a = 10, .b = 10, .h = 10, .material = examples::kCopper},
+                  FieldSource::PlaneWave),
               0.0f);
 }
 

@@ -207,9 +207,10 @@ void SolidShieldFormTest::typingOverAChosenMaterialUnchoosesIt() {
     QVERIFY(messages[0].message.prompt.contains(QStringLiteral("没有选择")));
     QVERIFY(walk({"Combo1#1", "Comm2"})); // chosen from the list again: silver
     QCOMPARE(messages.size(), 1);
-    QCOMPARE(find<QLineEdit>("Frmsub3", "Text1")->text(),
-             QString::fromStdString(shieldcalc::resultText(
-                 shieldcalc::solidShieldSE({1, 0.1f, 10, 1}, shieldcalc::FieldSource::PlaneWave))));
+    QCOMPARE(
+        find<QLineEdit>("Frmsub3", "Text1")->text(),
+        QString::fromStdString(shieldcalc::resultText(shieldcalc::solidShieldSE(
+            {.f = 1, .l = 0.1f, .r = 10, .material = 1}, shieldcalc::FieldSource::PlaneWave))));
 }
 
 void SolidShieldFormTest::checkFormUnchanged(const QStringList& texts, const QString& material,

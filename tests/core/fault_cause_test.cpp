@@ -42,33 +42,12 @@ template <class Input> Input with(Input input, const std::function<void(Input&)>
     return input;
 }
 
-constexpr SolidShieldInput kSolid{.f = 1, .l = 0.1f, .r = 10, .material = kCopper};
-constexpr DoubleLayerInput kDouble{.f = 1000,
-                                   .l1 = 0.1f,
-                                   .r1 = 10,
-                                   .material1 = kCopper,
-                                   .l2 = 0.1f,
-                                   .r2 = 5,
-                                   .material2 = kCopper};
-constexpr ApertureInput kRectHoles{.shape = kRect,
-                                   .material = kCopper,
-                                   .l = 0.5f,
-                                   .f = 1000,
-                                   .r = 10,
-                                   .a = 1,
-                                   .b = 1,
-                                   .n = 0.25f,
-                                   .w = 1};
-constexpr ApertureInput kRoundHoles{.shape = kCircle,
-                                    .material = kAluminium,
-                                    .l = 0.3f,
-                                    .f = 100,
-                                    .D = 0.5f,
-                                    .r = 10,
-                                    .a = 0.2f,
-                                    .b = 0.1f,
-                                    .n = 1};
-constexpr EnclosureInput kBox{.f = 1000, .l = 0.1f, .a = 10, .b = 10, .h = 10, .material = kCopper};
+// Inputs that compute, from the worked examples.
+const SolidShieldInput kSolid = kSolidExamples[0].input;
+const DoubleLayerInput kDouble = kDoubleLayerExamples[0].input;
+const ApertureInput kRectHoles = kApertureExamples[0].input;  // rectangular, copper
+const ApertureInput kRoundHoles = kApertureExamples[1].input; // circular, aluminium, r = 10
+const EnclosureInput kBox = kEnclosureExamples[0].input;
 
 FaultCause nothingChosen(std::string_view key) {
     return {CauseKind::NothingChosen, key};
@@ -103,7 +82,7 @@ const CauseCaseRow kCauses[] = {
     {"aperture_magnetic_zero_distance", failing(apertureSE, with<ApertureInput>(kRoundHoles, [](auto& in) { in.r = 0; }), kMagnetic), notPositive("r", 0, CauseCase::NearField, kMagnetic)},
     {"aperture_zero_area", failing(apertureSE, with<ApertureInput>(kRectHoles, [](auto& in) { in.a = 0; }), kPlane), notPositive("a", 0)},
     {"aperture_negative_count", failing(apertureSE, with<ApertureInput>(kRectHoles, [](auto& in) { in.n = -1; }), kPlane), notPositive("n", -1)},
-    {"aperture_zero_conductor_width", failing(apertureSE, with<ApertureInput>(kRectHoles, [](auto& in) { in.b = 0; }), kElectric), notPositive("b", 0)},
+    {"aperture_zero_conductor_width", failing(apertureSE, with<ApertureInput>(kRectHoles, [](auto& in) { in.b = 0; }), kPlane), notPositive("b", 0)},
     {"enclosure_no_material", failing(enclosureSE, with<EnclosureInput>(kBox, [](auto& in) { in.material = kNoChoice; }), kMagnetic), nothingChosen("material")},
     {"enclosure_zero_frequency", failing(enclosureSE, with<EnclosureInput>(kBox, [](auto& in) { in.f = 0; }), kElectric), notPositive("f", 0)},
     {"enclosure_electric_zero_wall", failing(enclosureSE, with<EnclosureInput>(kBox, [](auto& in) { in.l = 0; }), kElectric), notPositive("l", 0, CauseCase::ElectricThinWall)},

@@ -1,7 +1,7 @@
 // The options of one sub-command and how its arguments are read.
 //
-// A sub-command lists its options in a table of OptionSpec; the same table
-// gives its usage line, its help and the "inputs" of its JSON output.
+// A sub-command lists its options in a table of OptionSpec, made from the
+// calculation's field table; the same table gives its help.
 // parseOptions walks the arguments once, left to right. Every option but a
 // flag takes the next argument as its value: a number is converted as the
 // forms convert their text boxes (C form, rounded to single precision), a

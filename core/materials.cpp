@@ -15,10 +15,6 @@ bool MaterialChoice::chosen() const {
            (entry >= 0 && static_cast<std::size_t>(entry) < kMaterialTable.size());
 }
 
-float ironPermeability(float f, FrequencyUnit unit) {
-    return kIronBands.at(f, unit);
-}
-
 Material lookupMaterial(ListIndex listIndex, float f, FrequencyUnit unit,
                         const MaterialTable& table) {
     if (listIndex < 0 || static_cast<std::size_t>(listIndex) >= table.size())

@@ -121,9 +121,6 @@ struct MaterialChoice {
     friend bool operator==(const MaterialChoice&, const MaterialChoice&) = default;
 };
 
-// Iron's relative permeability at frequency f (in the given unit).
-float ironPermeability(float f, FrequencyUnit unit);
-
 // Properties of the entry at listIndex at frequency f; {0, 0} for any index
 // outside the table. Never fails.
 Material lookupMaterial(ListIndex listIndex, float f, FrequencyUnit unit,

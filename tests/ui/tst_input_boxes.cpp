@@ -1,8 +1,8 @@
 // The calculator forms' boxes through their field tables: every row finds
 // its control, the form's reset empties every box and list of the table, a
 // record read back holds what was typed in each member, an optional box left
-// empty reads as 0, and an empty box is reported in its group only where the
-// case needs it.
+// empty reads as 0, and an empty box is reported, with its group, only where
+// the case needs it.
 #include "ui/aperture_form.h"
 #include "ui/double_layer_form.h"
 #include "ui/enclosure_form.h"
@@ -109,9 +109,9 @@ template <class Form, class Input> void checkForm(std::span<const Field<Input>> 
                 listOf(form, list)->setCurrentIndex(shape);
             }
         }
-        QCOMPARE(boxes.firstMissing(source), std::optional<Needed>(field.needed));
+        QCOMPARE(boxes.firstMissing(source), &field);
         if (field.needed == Needed::NearField) {
-            QCOMPARE(boxes.firstMissing(FieldSource::PlaneWave), std::optional<Needed>());
+            QCOMPARE(boxes.firstMissing(FieldSource::PlaneWave), nullptr);
         }
         if (field.needed != Needed::Always) {
             QCOMPARE(boxes.read().*field.number, 0.0f); // not needed in every case: 0

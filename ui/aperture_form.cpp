@@ -1,7 +1,6 @@
 #include "ui/aperture_form.h"
 
 #include "core/aperture.h"
-#include "core/result_text.h"
 #include "ui/material_list.h"
 
 #include <array>
@@ -81,27 +80,12 @@ constexpr std::array<InputWords, 10> kWords{{
     {"w", "与电场垂直的矩形孔宽度w", "宽度", "cm"},
 }};
 
+constexpr CalculationDesign<ApertureInput, double> kDesign{
+    kForm,     CalculationKind::NonSolidShield, kApertureFields, kListPrompts, kPrompts, kWords,
+    apertureSE};
+
 } // namespace
 
-ApertureForm::ApertureForm(WindowHub& hub)
-    : CalculatorForm(hub, kForm, CalculationKind::NonSolidShield),
-      boxes_(*this, kApertureFields, kListPrompts) {
-    onOk(&ApertureForm::calculate);
-}
-
-void ApertureForm::resetInputs() {
-    boxes_.reset();
-}
-
-void ApertureForm::calculate() {
-    const SourceChoice source = fieldSource();
-    if (const auto* missing = boxes_.firstMissing(source)) {
-        ask(missing->needed, missing->control, kPrompts);
-        return;
-    }
-    const ApertureInput input = boxes_.read();
-    const double se = compute(apertureSE, input, source, kWords);
-    publish(resultText(se));
-}
+ApertureForm::ApertureForm(WindowHub& hub) : FieldForm(hub, kDesign) {}
 
 } // namespace shieldcalc::ui

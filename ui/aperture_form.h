@@ -10,20 +10,12 @@
 
 #include "core/inputs.h"
 #include "ui/calculator_form.h"
-#include "ui/input_boxes.h"
 
 namespace shieldcalc::ui {
 
-class ApertureForm final : public CalculatorForm {
+class ApertureForm final : public FieldForm<ApertureInput, double> {
 public:
     explicit ApertureForm(WindowHub& hub);
-
-    void resetInputs() override;
-
-private:
-    void calculate(); // OK
-
-    InputBoxes<ApertureInput> boxes_;
 };
 
 } // namespace shieldcalc::ui

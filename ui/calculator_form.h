@@ -26,9 +26,11 @@
 #include "core/fault_cause.h"
 #include "core/fields.h"
 #include "core/inputs.h"
+#include "core/result_text.h"
 #include "ui/calculation.h"
 #include "ui/fault_text.h"
 #include "ui/form_window.h"
+#include "ui/input_boxes.h"
 
 #include <QString>
 
@@ -92,6 +94,48 @@ private:
     void Comm4_Click(); // Exit
 
     CalculationKind kind_;
+};
+
+// What makes the form of one calculation: its window, its field table, the
+// prompts of its lists where they differ from kChoosePrompt, its questions for
+// missing inputs, its words for the inputs in explanations, and the
+// computation.
+template <class Input, class Result> struct CalculationDesign {
+    const FormSpec& form;
+    CalculationKind kind;
+    std::span<const Field<Input>> fields;
+    std::span<const ListPrompt> listPrompts;
+    std::span<const MissingPrompt> prompts;
+    std::span<const InputWords> words;
+    Result (*compute)(const Input&, SourceChoice);
+};
+
+// A calculator form run by its design: OK asks for the first missing input,
+// reads the record through the field table, computes and publishes.
+template <class Input, class Result> class FieldForm : public CalculatorForm {
+public:
+    FieldForm(WindowHub& hub, const CalculationDesign<Input, Result>& design)
+        : CalculatorForm(hub, design.form, design.kind), design_(design),
+          boxes_(*this, design.fields, design.listPrompts) {
+        onOk(&FieldForm::calculate);
+    }
+
+    void resetInputs() override { boxes_.reset(); }
+
+private:
+    void calculate() {
+        const SourceChoice source = fieldSource();
+        if (const Field<Input>* missing = boxes_.firstMissing(source)) {
+            ask(missing->needed, missing->control, design_.prompts);
+            return;
+        }
+        const Input input = boxes_.read();
+        const Result se = compute(design_.compute, input, source, design_.words);
+        publish(resultText(se));
+    }
+
+    CalculationDesign<Input, Result> design_;
+    InputBoxes<Input> boxes_;
 };
 
 } // namespace shieldcalc::ui

@@ -1,7 +1,6 @@
 #include "ui/double_layer_form.h"
 
 #include "core/double_layer.h"
-#include "core/result_text.h"
 #include "ui/material_list.h"
 
 #include <array>
@@ -59,27 +58,12 @@ constexpr std::array<InputWords, 7> kWords{{
     {"material2", "第二层板的材料", "第二层板的“屏蔽体的材料”", "一种金属"},
 }};
 
+constexpr CalculationDesign<DoubleLayerInput, float> kDesign{
+    kForm,        CalculationKind::DoubleLayerShield, kDoubleLayerFields, {}, kPrompts, kWords,
+    doubleLayerSE};
+
 } // namespace
 
-DoubleLayerForm::DoubleLayerForm(WindowHub& hub)
-    : CalculatorForm(hub, kForm, CalculationKind::DoubleLayerShield),
-      boxes_(*this, kDoubleLayerFields) {
-    onOk(&DoubleLayerForm::calculate);
-}
-
-void DoubleLayerForm::resetInputs() {
-    boxes_.reset();
-}
-
-void DoubleLayerForm::calculate() {
-    const SourceChoice source = fieldSource();
-    if (const auto* missing = boxes_.firstMissing(source)) {
-        ask(missing->needed, missing->control, kPrompts);
-        return;
-    }
-    const DoubleLayerInput input = boxes_.read();
-    const float se = compute(doubleLayerSE, input, source, kWords);
-    publish(resultText(se));
-}
+DoubleLayerForm::DoubleLayerForm(WindowHub& hub) : FieldForm(hub, kDesign) {}
 
 } // namespace shieldcalc::ui

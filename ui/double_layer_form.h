@@ -9,20 +9,12 @@
 
 #include "core/inputs.h"
 #include "ui/calculator_form.h"
-#include "ui/input_boxes.h"
 
 namespace shieldcalc::ui {
 
-class DoubleLayerForm final : public CalculatorForm {
+class DoubleLayerForm final : public FieldForm<DoubleLayerInput, float> {
 public:
     explicit DoubleLayerForm(WindowHub& hub);
-
-    void resetInputs() override;
-
-private:
-    void calculate(); // OK
-
-    InputBoxes<DoubleLayerInput> boxes_;
 };
 
 } // namespace shieldcalc::ui

@@ -1,7 +1,6 @@
 #include "ui/enclosure_form.h"
 
 #include "core/enclosure.h"
-#include "core/result_text.h"
 #include "ui/material_list.h"
 
 #include <array>
@@ -50,27 +49,11 @@ constexpr std::array<InputWords, 6> kWords{{
     {"material", "屏蔽体的材料", "“屏蔽体的材料”", "一种金属"},
 }};
 
+constexpr CalculationDesign<EnclosureInput, float> kDesign{
+    kForm, CalculationKind::EnclosureShield, kEnclosureFields, {}, kPrompts, kWords, enclosureSE};
+
 } // namespace
 
-EnclosureForm::EnclosureForm(WindowHub& hub)
-    : CalculatorForm(hub, kForm, CalculationKind::EnclosureShield),
-      boxes_(*this, kEnclosureFields) {
-    onOk(&EnclosureForm::calculate);
-}
-
-void EnclosureForm::resetInputs() {
-    boxes_.reset();
-}
-
-void EnclosureForm::calculate() {
-    const SourceChoice source = fieldSource();
-    if (const auto* missing = boxes_.firstMissing(source)) {
-        ask(missing->needed, missing->control, kPrompts);
-        return;
-    }
-    const EnclosureInput input = boxes_.read();
-    const float se = compute(enclosureSE, input, source, kWords);
-    publish(resultText(se));
-}
+EnclosureForm::EnclosureForm(WindowHub& hub) : FieldForm(hub, kDesign) {}
 
 } // namespace shieldcalc::ui

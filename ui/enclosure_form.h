@@ -7,20 +7,12 @@
 
 #include "core/inputs.h"
 #include "ui/calculator_form.h"
-#include "ui/input_boxes.h"
 
 namespace shieldcalc::ui {
 
-class EnclosureForm final : public CalculatorForm {
+class EnclosureForm final : public FieldForm<EnclosureInput, float> {
 public:
     explicit EnclosureForm(WindowHub& hub);
-
-    void resetInputs() override;
-
-private:
-    void calculate(); // OK
-
-    InputBoxes<EnclosureInput> boxes_;
 };
 
 } // namespace shieldcalc::ui

@@ -1,6 +1,5 @@
 #include "ui/solid_shield_form.h"
 
-#include "core/result_text.h"
 #include "core/sheet.h"
 #include "ui/material_list.h"
 
@@ -43,26 +42,11 @@ constexpr std::array<InputWords, 4> kWords{{
     {"material", "屏蔽体的材料", "“屏蔽体的材料”", "一种金属"},
 }};
 
+constexpr CalculationDesign<SolidShieldInput, double> kDesign{
+    kForm, CalculationKind::SolidShield, kSolidShieldFields, {}, kPrompts, kWords, solidShieldSE};
+
 } // namespace
 
-SolidShieldForm::SolidShieldForm(WindowHub& hub)
-    : CalculatorForm(hub, kForm, CalculationKind::SolidShield), boxes_(*this, kSolidShieldFields) {
-    onOk(&SolidShieldForm::calculate);
-}
-
-void SolidShieldForm::resetInputs() {
-    boxes_.reset();
-}
-
-void SolidShieldForm::calculate() {
-    const SourceChoice source = fieldSource();
-    if (const auto* missing = boxes_.firstMissing(source)) {
-        ask(missing->needed, missing->control, kPrompts);
-        return;
-    }
-    const SolidShieldInput input = boxes_.read();
-    const double se = compute(solidShieldSE, input, source, kWords);
-    publish(resultText(se));
-}
+SolidShieldForm::SolidShieldForm(WindowHub& hub) : FieldForm(hub, kDesign) {}
 
 } // namespace shieldcalc::ui

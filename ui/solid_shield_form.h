@@ -7,20 +7,12 @@
 
 #include "core/inputs.h"
 #include "ui/calculator_form.h"
-#include "ui/input_boxes.h"
 
 namespace shieldcalc::ui {
 
-class SolidShieldForm final : public CalculatorForm {
+class SolidShieldForm final : public FieldForm<SolidShieldInput, double> {
 public:
     explicit SolidShieldForm(WindowHub& hub);
-
-    void resetInputs() override;
-
-private:
-    void calculate(); // OK
-
-    InputBoxes<SolidShieldInput> boxes_;
 };
 
 } // namespace shieldcalc::ui

@@ -22,16 +22,18 @@ check() { # expected words ...
     fi
 }
 
-check "solid aperture double enclosure --help --version" ""
+check "solid aperture double enclosure batch --help --version" ""
 check "double" "d"
 check "--help --version" "--"
-check "--help --source --material --json" "solid" "--"
+check "--help --source --material --sigma-r --mu-r --json" "solid" "--"
+check "--sigma-r2" "double" "--sigma-r2"
+check "--help --json" "batch" "--"
 check "--r1 --r2" "double" "--source" "plane" "--r"
 check "plane magnetic electric none" "solid" "--source" ""
 check "magnetic electric none" "enclosure" "--source" ""
 check "circle" "aperture" "--shape" "c"
 check "aluminium" "double" "--material2" "al"
 check "" "solid" "-f" ""
-check "--material1 --material2" "double" "--l1" "0.1" "--m"
+check "--material1 --mu-r1 --material2 --mu-r2" "double" "--l1" "0.1" "--m"
 check "--help" "nonsense" ""
 exit $status

@@ -3,6 +3,7 @@
 #include "cli/calculations.h"
 #include "cli/csv.h"
 #include "cli/json.h"
+#include "core/message_text.h"
 
 #include <algorithm>
 #include <fstream>
@@ -50,10 +51,10 @@ public:
         for (std::size_t i = 0; i < header.size(); ++i) {
             if (std::find(header.begin(), header.begin() + long(i), header[i]) !=
                 header.begin() + long(i)) {
-                throw CsvError(1, "the column '" + header[i] + "' appears twice");
+                throw CsvError(1, "the column '" + textForMessage(header[i]) + "' appears twice");
             }
             if (!known(header[i])) {
-                throw CsvError(1, "unknown column '" + header[i] + "'");
+                throw CsvError(1, "unknown column '" + textForMessage(header[i]) + "'");
             }
         }
         if (!indexOf(kCalculationColumn)) {
@@ -230,7 +231,7 @@ private:
                 }
             });
             if (!known) {
-                throw UsageError("calculation: '" + name +
+                throw UsageError("calculation: '" + textForMessage(name) +
                                  "' is not one of solid, aperture, double, enclosure");
             }
         } catch (const UsageError& error) {
@@ -317,9 +318,9 @@ int runBatch(std::span<const std::string_view> args, std::istream& in, std::ostr
             }
             json = true;
         } else if (arg.starts_with('-') && arg != "-") {
-            return usageError(err, "unknown option '" + std::string(arg) + "'");
+            return usageError(err, "unknown option '" + textForMessage(arg) + "'");
         } else if (file) {
-            return usageError(err, "unexpected argument '" + std::string(arg) + "'");
+            return usageError(err, "unexpected argument '" + textForMessage(arg) + "'");
         } else {
             file = arg;
         }
@@ -329,7 +330,7 @@ int runBatch(std::span<const std::string_view> args, std::istream& in, std::ostr
     }
     std::ifstream stream{std::string(*file), std::ios::binary};
     if (!stream) {
-        err << kProgram << ": cannot open '" << *file << "'\n";
+        err << kProgram << ": cannot open '" << textForMessage(*file) << "'\n";
         return 2;
     }
     return runOn(stream, json, out, err);

@@ -1,5 +1,7 @@
 #include "cli/calculations.h"
 
+#include "core/message_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -62,7 +64,7 @@ std::string_view muColumn(std::string_view materialKey) {
 float readMaterialProperty(std::string_view name, std::string_view text) {
     const float value = readNumber(name, text);
     if (!(value > 0) || !std::isfinite(value)) {
-        throw UsageError(std::string(name) + ": '" + std::string(text) +
+        throw UsageError(std::string(name) + ": '" + textForMessage(text) +
                          "' is out of range: it must be a finite number greater than 0");
     }
     return value;

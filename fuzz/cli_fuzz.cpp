@@ -1,10 +1,14 @@
-// The command line's argument handling, on any arguments.
+// The command line's argument handling, and batch runs over any CSV text.
 //
-// Input: the arguments, separated by NUL bytes (at most 64 of them).
+// Input: the arguments, separated by NUL bytes (at most 64 of them), then,
+// after the first 0xFF byte if there is one, the standard input (the CSV text
+// of "batch -").
 // Properties: the exit status is 0, 1 or 2; a usage error (2) writes nothing
-// on stdout; with --json, a computation that succeeds or fails (0 or 1)
-// writes one line of valid JSON; stderr is well-formed UTF-8 with no control
-// characters but the line ends, whatever bytes the arguments hold.
+// on stdout, except the rows a batch run wrote before the line that stopped
+// it; with --json, a computation that succeeds or fails (0 or 1) writes one
+// line of valid JSON, and a batch run one line of valid JSON per row; stderr
+// is well-formed UTF-8 with no control characters but the line ends, whatever
+// bytes the arguments and the CSV text hold.
 #include "cli/cli.h"
 #include "core/utf8.h"
 #include "fuzz_support.h"
@@ -36,7 +40,10 @@ bool plainText(std::string_view text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::string_view whole(reinterpret_cast<const char*>(data), size);
+    const std::size_t split = std::min(whole.find('\xFF'), whole.size());
+    const std::string_view input = whole.substr(0, split);
+    std::istringstream in(std::string(whole.substr(std::min(split + 1, whole.size()))));
     std::vector<std::string_view> args;
     for (std::size_t start = 0; start <= input.size() && args.size() < kMaxArguments;) {
         const std::size_t end = std::min(input.find('\0', start), input.size());
@@ -48,16 +55,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     std::ostringstream out, err;
-    const int status = shieldcalc::cli::runCli(args, out, err);
+    const int status = shieldcalc::cli::runCli(args, in, out, err);
     require(status == 0 || status == 1 || status == 2, "the exit status is 0, 1 or 2");
     require(plainText(err.str()), "stderr is plain text");
-    if (status == 2) {
-        require(out.str().empty(), "a usage error writes nothing on stdout");
-    }
     const auto given = [&](std::string_view arg) {
         return std::ranges::find(args, arg) != args.end();
     };
-    if (status != 2 && given("--json") && !given("--help")) {
+    const bool batch = !args.empty() && args.front() == "batch";
+    if (status == 2 && !batch) {
+        require(out.str().empty(), "a usage error writes nothing on stdout");
+    }
+    if (batch && given("--json") && !given("--help")) {
+        std::istringstream lines(out.str());
+        for (std::string line; std::getline(lines, line);) {
+            try {
+                shieldcalc::testing::readJson(line);
+            } catch (const std::runtime_error&) {
+                require(false, "batch --json writes a line of valid JSON per row");
+            }
+        }
+    } else if (status != 2 && given("--json") && !given("--help")) {
         const std::string json = out.str();
         require(json.ends_with('\n') && json.find('\n') == json.size() - 1,
                 "--json writes one line");

@@ -2,6 +2,7 @@
 
 #include "ui/window_hub.h"
 
+#include <QComboBox>
 #include <QKeySequence>
 #include <QLineEdit>
 
@@ -36,10 +37,14 @@ void CalculatorForm::ask(Needed group, const char* box, std::span<const MissingP
     showInput(box);
 }
 
-void CalculatorForm::showInput(const char* box) {
-    auto* edit = control<QLineEdit>(box);
-    edit->setFocus(Qt::OtherFocusReason);
-    edit->selectAll();
+void CalculatorForm::showInput(const char* name) {
+    auto* input = control<QWidget>(name);
+    input->setFocus(Qt::OtherFocusReason);
+    if (auto* list = qobject_cast<QComboBox*>(input); list != nullptr && list->isEditable()) {
+        list->lineEdit()->selectAll();
+    } else if (auto* edit = qobject_cast<QLineEdit*>(input)) {
+        edit->selectAll();
+    }
 }
 
 void CalculatorForm::publish(const std::string& resultText) {

@@ -34,7 +34,9 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -68,15 +70,22 @@ protected:
     SourceChoice fieldSource() const;
 
     // computation(input, source); an arithmetic fault stops the calculation
-    // with its explanation in the form's words for its inputs.
+    // with its explanation in the form's words for its inputs, about the
+    // control of the input its cause names (found in fields).
     template <class Input, class Result>
     static Result compute(Result (*computation)(const Input&, SourceChoice), const Input& input,
-                          SourceChoice source, std::span<const InputWords> words) {
+                          SourceChoice source, std::span<const InputWords> words,
+                          std::span<const Field<Input>> fields) {
         try {
             return computation(input, source);
         } catch (const ArithmeticFault& fault) {
-            throw CalculationFailure(
-                faultExplanation(fault, faultCause(fault, input, source), words));
+            const std::optional<FaultCause> cause = faultCause(fault, input, source);
+            const char* control = nullptr;
+            if (cause) {
+                const auto field = std::ranges::find(fields, cause->input, &Field<Input>::key);
+                control = field == fields.end() ? nullptr : field->control;
+            }
+            throw CalculationFailure(faultExplanation(fault, cause, words), control);
         }
     }
 
@@ -88,8 +97,8 @@ protected:
 
 private:
     void runCalculation(const std::function<void()>& calculate);
-    // Focuses the text box and selects its text.
-    void showInput(const char* box);
+    // Focuses the control of an input and selects its text.
+    void showInput(const char* control);
     void Comm1_Click(); // Back
     void Comm4_Click(); // Exit
 
@@ -130,7 +139,7 @@ private:
             return;
         }
         const Input input = boxes_.read();
-        const Result se = compute(design_.compute, input, source, design_.words);
+        const Result se = compute(design_.compute, input, source, design_.words, design_.fields);
         publish(resultText(se));
     }
 

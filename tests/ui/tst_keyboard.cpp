@@ -174,6 +174,14 @@ void KeyboardTest::messageFocusesItsInput_data() {
         << "Text3";
     QTest::newRow("enclosure: the width")
         << (pathTo("Frmsub7") + QStringList{"Text1=1", "Text2=1", "Text3=1", "Text5=1"}) << "Text4";
+    QTest::newRow("solid: a frequency of 0 in a fault")
+        << (pathTo("Frmsub2") + QStringList{"Text1=0", "Text2=0.1", "Combo1#0"}) << "Text1";
+    QTest::newRow("solid: no metal chosen, in a fault")
+        << (pathTo("Frmsub2") + QStringList{"Text1=1", "Text2=0.1"}) << "Combo1";
+    QTest::newRow("double layer: a gap of 0 beside a magnetic source")
+        << (magneticDoubleLayer + QStringList{"Text1=1000", "Text2=0.1", "Text3=10", "Combo1#0",
+                                              "Text5=0.1", "Text6=0", "Combo2#0"})
+        << "Text6";
     QTest::newRow("enclosure: a blank height")
         << (pathTo("Frmsub7") + QStringList{"Text1=1", "Text2=1", "Text3=1", "Text4=1", "Text5= "})
         << "Text5";
@@ -187,9 +195,12 @@ void KeyboardTest::messageFocusesItsInput() {
     QVERIFY(click("Comm2"));
     QCOMPARE(messages.size(), 1);
     QCOMPARE(visibleWindows(), form);
-    const auto* input = find<QLineEdit>(form, box);
+    auto* input = find<QWidget>(form, box);
     QCOMPARE(window(form)->focusWidget(), input);
-    QCOMPARE(input->selectedText(), input->text());
+    auto* list = qobject_cast<QComboBox*>(input);
+    const auto* edit = list != nullptr ? list->lineEdit() : qobject_cast<QLineEdit*>(input);
+    QVERIFY(edit != nullptr);
+    QCOMPARE(edit->selectedText(), edit->text());
 }
 
 QTEST_MAIN(KeyboardTest)

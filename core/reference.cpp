@@ -16,10 +16,6 @@ constexpr double kMetresPerCm = 1e-2;
 // e^(gamma t) factored out.
 constexpr double kFactorOutNepers = 1;
 
-double hertz(float f, FrequencyUnit unit) {
-    return f * (unit == FrequencyUnit::MHz ? 1e6 : 1e3);
-}
-
 // A wall's material in SI units at angular frequency omega.
 struct Medium {
     Complex gamma; // propagation constant, 1/m
@@ -110,7 +106,7 @@ double speedOfLight() {
 }
 
 std::optional<double> referenceSE(const SolidShieldInput& in, SourceChoice source) {
-    const double f = hertz(in.f, FrequencyUnit::MHz);
+    const double f = inHertz(in.f, FrequencyUnit::MHz);
     if (!source || !(f > 0) || !(in.l >= 0))
         return std::nullopt;
     const double omega = 2 * std::numbers::pi * f;
@@ -122,7 +118,7 @@ std::optional<double> referenceSE(const SolidShieldInput& in, SourceChoice sourc
 }
 
 std::optional<double> referenceSE(const DoubleLayerInput& in, SourceChoice source) {
-    const double f = hertz(in.f, FrequencyUnit::kHz);
+    const double f = inHertz(in.f, FrequencyUnit::kHz);
     if (!source || !(f > 0) || !(in.l1 >= 0) || !(in.l2 >= 0) || !(in.r2 >= 0))
         return std::nullopt;
     const double omega = 2 * std::numbers::pi * f;
@@ -141,7 +137,7 @@ std::optional<double> referenceSE(const ApertureInput&, SourceChoice) {
 }
 
 std::optional<double> referenceSE(const EnclosureInput& in, SourceChoice source) {
-    const double f = hertz(in.f, FrequencyUnit::kHz);
+    const double f = inHertz(in.f, FrequencyUnit::kHz);
     const double volume = double(in.a) * in.b * in.h * std::pow(kMetresPerCm, 3);
     const double t = in.l * kMetresPerCm;
     if (!(f > 0) || !(volume > 0) || !(t >= 0))

@@ -34,6 +34,11 @@ inline constexpr double kVacuumPermittivity = 8.854187817e-12;               // 
 // The speed of light, 1 / sqrt(mu0 eps0), in m/s.
 double speedOfLight();
 
+// A frequency as entered, in Hz.
+constexpr double inHertz(float f, FrequencyUnit unit) {
+    return f * (unit == FrequencyUnit::MHz ? 1e6 : 1e3);
+}
+
 // SE in dB by the reference model of each calculation; absent where there is
 // none or it cannot be formed.
 std::optional<double> referenceSE(const SolidShieldInput& input, SourceChoice source);

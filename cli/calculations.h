@@ -164,14 +164,17 @@ Input readInput(std::span<const Field<Input>> fields, const InputTexts& texts) {
     return input;
 }
 
-// The inputs as JSON: the source, then every field in table order; a custom
-// material as {"sigma_r": ..., "mu_r": ...}.
+// The inputs as JSON: the source, then every field in table order but the
+// one whose key is left out; a custom material as {"sigma_r": ..., "mu_r": ...}.
 template <class Input>
-JsonObject jsonInputs(std::span<const Field<Input>> fields, const Input& input,
-                      SourceChoice source) {
+JsonObject jsonInputs(std::span<const Field<Input>> fields, const Input& input, SourceChoice source,
+                      std::string_view leftOut = {}) {
     JsonObject inputs;
     inputs.addString("source", sourceWord(source));
     for (const Field<Input>& field : fields) {
+        if (field.key == leftOut) {
+            continue;
+        }
         switch (field.kind()) {
         case FieldKind::Number:
             inputs.addNumber(field.key, shortestText(input.*field.number));
@@ -220,6 +223,7 @@ struct Outcome {
     std::string se;
     std::string display;
     std::string error;
+    double value = 0; // the SE, when computed
 };
 
 template <class Input, class Result>
@@ -227,7 +231,7 @@ Outcome evaluate(const Calculation<Input, Result>& calculation, const Input& inp
                  SourceChoice source) {
     try {
         const Result se = calculation.compute(input, source);
-        return {true, shortestText(se), resultText(se), {}};
+        return {true, shortestText(se), resultText(se), {}, se};
     } catch (const ArithmeticFault& fault) {
         return {false,
                 {},

@@ -4,6 +4,7 @@
 #include "cli/calculations.h"
 #include "cli/json.h"
 #include "cli/options.h"
+#include "cli/sweep.h"
 #include "core/message_text.h"
 #include "core/version.h"
 
@@ -23,12 +24,15 @@ constexpr std::string_view kProgram = "shieldcalc-cli";
 constexpr OptionSpec kJsonOption{"--json", OptionKind::Flag, false, "",
                                  "print one JSON object instead of a line of text"};
 
+constexpr std::string_view kFrequencyKey = "f";
+
 // The options of a calculation, read from its field table: the source, each
-// field (a material also by its two properties), --json.
+// field (a material also by its two properties), --json, then those of a
+// sweep and --reference. A sweep takes the place of the frequency.
 class CommandOptions {
 public:
     template <class Input, class Result>
-    explicit CommandOptions(const Calculation<Input, Result>& calculation) {
+    CommandOptions(const Calculation<Input, Result>& calculation, bool sweeping) {
         specs_.push_back({"--source", OptionKind::Choice, true, calculation.sourceMetavar,
                           calculation.sourceHelp, calculation.sources});
         for (const Field<Input>& field : calculation.fields) {
@@ -36,7 +40,7 @@ public:
             case FieldKind::Number:
                 add({field.option,
                      OptionKind::Number,
-                     field.needed == Needed::Always,
+                     field.needed == Needed::Always && !(sweeping && field.key == kFrequencyKey),
                      field.metavar,
                      {}},
                     field.unit.empty() ? std::string(field.help)
@@ -52,6 +56,7 @@ public:
             }
         }
         specs_.push_back(kJsonOption);
+        specs_.insert(specs_.end(), {kSweepOption, kLinearOption, kReferenceOption});
     }
 
     std::span<const OptionSpec> specs() const { return specs_; }
@@ -88,8 +93,10 @@ private:
 // material's properties under the keys of their CSV columns.
 template <class Input> class OptionTexts final : public InputTexts {
 public:
-    OptionTexts(const ParsedOptions& options, std::span<const Field<Input>> fields)
-        : options_(options) {
+    // frequency: the text that stands for the frequency option, if any.
+    OptionTexts(const ParsedOptions& options, std::span<const Field<Input>> fields,
+                std::optional<std::string_view> frequency)
+        : options_(options), frequency_(frequency) {
         for (const Field<Input>& field : fields) {
             names_.emplace_back(std::string(field.key), std::string(field.option));
             if (field.kind() == FieldKind::Material) {
@@ -102,6 +109,9 @@ public:
     }
 
     std::optional<std::string_view> text(std::string_view key) const override {
+        if (frequency_ && key == kFrequencyKey) {
+            return frequency_;
+        }
         const std::string option = nameOf(key);
         if (!options_.given(option)) {
             return std::nullopt;
@@ -117,13 +127,15 @@ public:
 
 private:
     const ParsedOptions& options_;
+    std::optional<std::string_view> frequency_;
     std::vector<std::pair<std::string, std::string>> names_; // key, option
 };
 
 constexpr std::string_view kConventions =
     "Numbers are read in the C form (\".\" as the decimal point) and rounded to\n"
     "single precision. An optional length that is left out, or given as \"\", is 0.\n"
-    "Exit status: 0 on success, 1 on an arithmetic fault, 2 on a usage error.\n";
+    "Exit status: 0 on success, 1 on an arithmetic fault (at any point of a sweep),\n"
+    "2 on a usage error.\n";
 
 std::string optionSynopsis(const OptionSpec& declared) {
     std::string synopsis(declared.name);
@@ -132,6 +144,11 @@ std::string optionSynopsis(const OptionSpec& declared) {
         synopsis += declared.metavar;
     }
     return synopsis;
+}
+
+bool isSweepOrReference(const OptionSpec& declared) {
+    return declared.name == kSweepOption.name || declared.name == kLinearOption.name ||
+           declared.name == kReferenceOption.name;
 }
 
 // The usage line's options: a material as the choice between a listed
@@ -147,7 +164,8 @@ std::string usageOptions(const Calculation<Input, Result>& calculation,
         if (field != nullptr && field->kind() == FieldKind::Material) {
             usage += " (" + synopsis + " | " + std::string(sigmaOption(field->key)) + " X " +
                      std::string(muOption(field->key)) + " Y)";
-        } else if (declared.name.starts_with("--sigma-r") || declared.name.starts_with("--mu-r")) {
+        } else if (declared.name.starts_with("--sigma-r") || declared.name.starts_with("--mu-r") ||
+                   isSweepOrReference(declared)) {
             continue;
         } else {
             usage += ' ' + (declared.required ? synopsis : "[" + synopsis + "]");
@@ -159,8 +177,13 @@ std::string usageOptions(const Calculation<Input, Result>& calculation,
 template <class Input, class Result>
 void writeCommandHelp(const Calculation<Input, Result>& calculation,
                       std::span<const OptionSpec> options, std::ostream& out) {
-    out << "usage: " << kProgram << ' ' << calculation.name << usageOptions(calculation, options)
-        << "\n\nThe shielding effectiveness (dB) of " << calculation.summary << ".\n\noptions:\n";
+    const std::string command = std::string(kProgram) + ' ' + std::string(calculation.name);
+    out << "usage: " << command << usageOptions(calculation, options) << "\n   or: " << command
+        << " OPTIONS " << kReferenceOption.name << " [--json]\n   or: " << command << " OPTIONS "
+        << kSweepOption.name << ' ' << kSweepOption.metavar << " [" << kLinearOption.name
+        << "] [--json]\n       (OPTIONS as in the first line; a sweep takes the place of "
+        << findField(calculation.fields, kFrequencyKey)->option
+        << ")\n\nThe shielding effectiveness (dB) of " << calculation.summary << ".\n\noptions:\n";
     std::size_t width = std::string_view("--help").size();
     for (const OptionSpec& declared : options) {
         width = std::max(width, optionSynopsis(declared).size());
@@ -198,7 +221,8 @@ void writeProgramHelp(std::ostream& out) {
 template <class Input, class Result>
 int runCommand(const Calculation<Input, Result>& calculation,
                std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    const CommandOptions declared(calculation);
+    const bool sweeping = std::ranges::find(args, kSweepOption.name) != args.end();
+    const CommandOptions declared(calculation, sweeping);
     if (std::ranges::find(args, "--help") != args.end()) {
         writeCommandHelp(calculation, declared.specs(), out);
         return kExitSuccess;
@@ -209,15 +233,37 @@ int runCommand(const Calculation<Input, Result>& calculation,
     Input input;
     SourceChoice source;
     bool json = false;
+    bool reference = false;
+    std::optional<SweepGrid> grid;
     try {
         const ParsedOptions options = parseOptions(declared.specs(), args);
-        input = readInput(calculation.fields, OptionTexts<Input>(options, calculation.fields));
+        std::optional<std::string_view> frequency;
+        if (sweeping) {
+            const std::string_view frequencyOption =
+                findField(calculation.fields, kFrequencyKey)->option;
+            if (options.given(frequencyOption)) {
+                throw UsageError("option " + std::string(frequencyOption) + " and " +
+                                 std::string(kSweepOption.name) + " exclude each other");
+            }
+            grid =
+                readSweepGrid(options.text(kSweepOption.name), options.given(kLinearOption.name));
+            frequency = sweepStart(options.text(kSweepOption.name));
+        } else if (options.given(kLinearOption.name)) {
+            throw UsageError("option " + std::string(kLinearOption.name) + " needs " +
+                             std::string(kSweepOption.name));
+        }
+        input = readInput(calculation.fields,
+                          OptionTexts<Input>(options, calculation.fields, frequency));
         source = sourceAt(options.choice("--source"));
         json = options.given("--json");
+        reference = options.given(kReferenceOption.name);
     } catch (const UsageError& error) {
         writeMessage(error.what());
         err << "Run '" << kProgram << ' ' << calculation.name << " --help' for its options.\n";
         return kExitUsage;
+    }
+    if (grid) {
+        return writeSweep(calculation, input, source, *grid, json, out);
     }
     const Outcome outcome = evaluate(calculation, input, source);
     if (!outcome.computed) {
@@ -227,16 +273,26 @@ int runCommand(const Calculation<Input, Result>& calculation,
         }
         return kExitArithmeticFault;
     }
+    const std::optional<double> referenceDb = referenceSE(input, source);
+    const std::vector<Advice> advice = validityAdvice(input, source, {outcome.value, referenceDb});
     if (json) {
-        out << JsonObject()
-                   .addString("calculation", calculation.name)
-                   .addObject("inputs", jsonInputs(calculation.fields, input, source))
-                   .addNumber("se_db", outcome.se)
-                   .addString("display", outcome.display)
-                   .text()
-            << '\n';
+        JsonObject object;
+        object.addString("calculation", calculation.name)
+            .addObject("inputs", jsonInputs(calculation.fields, input, source))
+            .addNumber("se_db", outcome.se)
+            .addString("display", outcome.display);
+        addOptionalNumber(object, "reference_db", referenceDb)
+            .addArray("advice", adviceJson(advice));
+        out << object.text() << '\n';
     } else {
         out << "SE = " << outcome.se << " dB\n";
+        if (reference) {
+            out << "reference SE = "
+                << (referenceDb ? shortestText(*referenceDb) + " dB" : std::string("none")) << '\n';
+            for (const Advice& item : advice) {
+                out << adviceText(item) << '\n';
+            }
+        }
     }
     return kExitSuccess;
 }

@@ -58,6 +58,24 @@ JsonObject& JsonObject::addObject(std::string_view key, const JsonObject& value)
     return *this;
 }
 
+JsonObject& JsonObject::addNull(std::string_view key) {
+    addMember(key, "null");
+    return *this;
+}
+
+JsonObject& JsonObject::addArray(std::string_view key, std::span<const JsonObject> items) {
+    std::string array = "[";
+    for (const JsonObject& item : items) {
+        if (array.size() > 1) {
+            array += ", ";
+        }
+        array += item.text();
+    }
+    array += ']';
+    addMember(key, array);
+    return *this;
+}
+
 void JsonObject::addMember(std::string_view key, std::string_view valueText) {
     if (!members_.empty()) {
         members_ += ", ";

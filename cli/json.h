@@ -1,7 +1,9 @@
-// The little JSON the command line writes: one flat object per run, whose
-// values are strings, numbers and, for the inputs, one nested object.
+// The little JSON the command line writes: one object per run, whose values
+// are strings, numbers, null, nested objects (the inputs) and arrays of
+// objects (the advice, the points of a sweep).
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,6 +26,8 @@ public:
     // numberText must already be a JSON number, as shortestText gives it.
     JsonObject& addNumber(std::string_view key, std::string_view numberText);
     JsonObject& addObject(std::string_view key, const JsonObject& value);
+    JsonObject& addNull(std::string_view key);
+    JsonObject& addArray(std::string_view key, std::span<const JsonObject> items);
 
     std::string text() const { return "{" + members_ + "}"; }
 

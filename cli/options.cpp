@@ -100,6 +100,8 @@ ParsedOptions parseOptions(std::span<const OptionSpec> declaredOptions,
         value.text = text;
         if (declared->kind == OptionKind::Choice) {
             value.choice = readChoice(declared->name, text, declared->choices);
+        } else if (declared->kind == OptionKind::Text) {
+            continue;
         } else if (!text.empty()) {
             value.number = readNumber(declared->name, text);
         } else if (declared->required) {

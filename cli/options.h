@@ -5,8 +5,8 @@
 // parseOptions walks the arguments once, left to right. Every option but a
 // flag takes the next argument as its value: a number is converted as the
 // forms convert their text boxes (C form, rounded to single precision), a
-// choice is one of the option's words. The first thing that is wrong throws
-// UsageError, whose message names the option.
+// choice is one of the option's words, a text is kept as typed. The first thing that is wrong
+// throws UsageError, whose message names the option.
 #pragma once
 
 #include "core/inputs.h"
@@ -24,7 +24,7 @@ struct Choice {
     ListIndex index;
 };
 
-enum class OptionKind { Number, Choice, Flag };
+enum class OptionKind { Number, Choice, Flag, Text };
 
 struct OptionSpec {
     std::string_view name; // as typed: "-f", "--material1"

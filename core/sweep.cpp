@@ -54,7 +54,7 @@ std::vector<SweepPoint<Result>> sweepOf(Result (*compute)(const Input&, SourceCh
 SweepGridError::SweepGridError(Reason reason)
     : std::invalid_argument(reasonText(reason)), reason_(reason) {}
 
-std::vector<float> sweepFrequencies(const SweepGrid& grid) {
+void checkSweepGrid(const SweepGrid& grid) {
     using Reason = SweepGridError::Reason;
     if (!std::isfinite(grid.start) || !std::isfinite(grid.stop))
         throw SweepGridError(Reason::NotFinite);
@@ -62,10 +62,13 @@ std::vector<float> sweepFrequencies(const SweepGrid& grid) {
         throw SweepGridError(Reason::StartNotBelowStop);
     if (grid.points < kMinSweepPoints || grid.points > kMaxSweepPoints)
         throw SweepGridError(Reason::PointsOutOfRange);
-    const bool log = grid.spacing == Spacing::Logarithmic;
-    if (log && !(grid.start > 0))
+    if (grid.spacing == Spacing::Logarithmic && !(grid.start > 0))
         throw SweepGridError(Reason::StartNotPositive);
+}
 
+std::vector<float> sweepFrequencies(const SweepGrid& grid) {
+    checkSweepGrid(grid);
+    const bool log = grid.spacing == Spacing::Logarithmic;
     const double first = log ? std::log(double(grid.start)) : grid.start;
     const double last = log ? std::log(double(grid.stop)) : grid.stop;
     const auto steps = static_cast<double>(grid.points - 1);

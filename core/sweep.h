@@ -50,6 +50,9 @@ private:
     Reason reason_;
 };
 
+// Throws SweepGridError for a grid that cannot be formed.
+void checkSweepGrid(const SweepGrid& grid);
+
 // The grid's frequencies, from start to stop, each rounded to single
 // precision; throws SweepGridError for a grid that cannot be formed.
 std::vector<float> sweepFrequencies(const SweepGrid& grid);

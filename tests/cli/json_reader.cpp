@@ -54,7 +54,33 @@ private:
         if (peek() == '-' || isDigit(peek())) {
             return {JsonValue::Kind::Number, readNumber(), {}};
         }
-        fail("expected an object, a string or a number");
+        if (text_.substr(pos_).starts_with("null")) {
+            pos_ += 4;
+            return {JsonValue::Kind::Null, {}, {}};
+        }
+        if (peek() == '[') {
+            return readArray();
+        }
+        fail("expected an object, an array, a string, null or a number");
+    }
+
+    JsonValue readArray() {
+        JsonValue array{JsonValue::Kind::Array, {}, {}};
+        expect('[');
+        skipBlanks();
+        if (peek() == ']') {
+            ++pos_;
+            return array;
+        }
+        while (true) {
+            array.items.push_back(readValue());
+            skipBlanks();
+            if (peek() == ']') {
+                ++pos_;
+                return array;
+            }
+            expect(',');
+        }
     }
 
     JsonValue readObject() {

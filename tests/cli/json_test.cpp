@@ -104,6 +104,20 @@ TEST(JsonObject, WritesMembersInOrder) {
     EXPECT_EQ(readJson(text).keys(), (std::vector<std::string>{"a", "in", "n"}));
 }
 
+TEST(JsonObject, WritesNullAndArraysOfObjects) {
+    const std::vector<cli::JsonObject> items(2, cli::JsonObject().addNumber("n", "1"));
+    const std::string text = cli::JsonObject()
+                                 .addNull("none")
+                                 .addArray("two", items)
+                                 .addArray("empty", std::span<const cli::JsonObject>())
+                                 .text();
+    EXPECT_EQ(text, R"({"none": null, "two": [{"n": 1}, {"n": 1}], "empty": []})");
+    const JsonValue json = readJson(text);
+    EXPECT_EQ(json.at("none").kind, JsonValue::Kind::Null);
+    EXPECT_EQ(json.at("two").items.size(), 2u);
+    EXPECT_EQ(json.at("empty").kind, JsonValue::Kind::Array);
+}
+
 TEST(JsonObject, EmptyObject) {
     EXPECT_EQ(cli::JsonObject().text(), "{}");
 }

@@ -154,7 +154,8 @@ TEST_P(WorkedExampleThroughCli, PrintsTheExpectedSeAndDisplay) {
     ASSERT_EQ(line.find('\n'), std::string::npos) << "one line of JSON";
     const JsonValue json = readJson(line);
 
-    EXPECT_EQ(json.keys(), (std::vector<std::string>{"calculation", "inputs", "se_db", "display"}));
+    EXPECT_EQ(json.keys(), (std::vector<std::string>{"calculation", "inputs", "se_db", "display",
+                                                     "reference_db", "advice"}));
     EXPECT_EQ(json.at("calculation").text, example.command);
     const JsonValue& se = json.at("se_db");
     ASSERT_EQ(se.kind, JsonValue::Kind::Number);

@@ -1,0 +1,68 @@
+// Time of a 10,000-point frequency sweep of each computation: the handbook
+// values alone, and with the reference model and the validity advice at every
+// point. The inputs are ordinary shields, over six decades of frequency where
+// no point faults. One iteration is one whole sweep.
+#include "core/shielding.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace shieldcalc;
+
+constexpr int kPoints = 10000;
+constexpr SweepParts kHandbookOnly{.reference = false, .advice = false};
+constexpr SweepParts kEverything{.reference = true, .advice = true};
+
+const ListIndex kCopper = materialIndex("copper");
+const ListIndex kAluminium = materialIndex("aluminium");
+
+template <class Input>
+void sweeps(benchmark::State& state, Input input, SourceChoice source, SweepGrid grid,
+            SweepParts parts) {
+    for ([[maybe_unused]] auto iteration : state) {
+        benchmark::DoNotOptimize(sweep(input, source, grid, parts));
+    }
+    state.SetItemsProcessed(state.iterations() * grid.points);
+}
+
+// f in MHz for the solid sheet, in kHz for the others: 1 kHz to 1 GHz.
+const SweepGrid kMHz{1e-3f, 1e3f, kPoints};
+const SweepGrid kKHz{1, 1e6f, kPoints};
+
+const SolidShieldInput kSheet{.f = 0, .l = 0.05f, .r = 30, .material = kCopper};
+const ApertureInput kHoles{.shape = 1,
+                           .material = kAluminium,
+                           .l = 0.3f,
+                           .f = 0,
+                           .D = 0.5f,
+                           .r = 10,
+                           .a = 0.2f,
+                           .b = 0.1f,
+                           .n = 1,
+                           .w = 0};
+const DoubleLayerInput kTwoSheets{
+    .f = 0, .l1 = 0.01f, .r1 = 30, .material1 = kCopper, .l2 = 0.01f, .r2 = 1, .material2 = kIron};
+const EnclosureInput kBox{.f = 0, .l = 0.01f, .a = 20, .b = 30, .h = 10, .material = kAluminium};
+
+constexpr auto kMagnetic = FieldSource::MagneticSource;
+constexpr auto kElectric = FieldSource::ElectricSource;
+
+BENCHMARK_CAPTURE(sweeps, solid_handbook, kSheet, kMagnetic, kMHz, kHandbookOnly)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(sweeps, solid_everything, kSheet, kMagnetic, kMHz, kEverything)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(sweeps, aperture_handbook, kHoles, kMagnetic, kKHz, kHandbookOnly)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(sweeps, aperture_everything, kHoles, kMagnetic, kKHz, kEverything)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(sweeps, double_handbook, kTwoSheets, kElectric, kKHz, kHandbookOnly)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(sweeps, double_everything, kTwoSheets, kElectric, kKHz, kEverything)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(sweeps, enclosure_handbook, kBox, kMagnetic, kKHz, kHandbookOnly)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(sweeps, enclosure_everything, kBox, kMagnetic, kKHz, kEverything)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -6,6 +6,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <string>
+#include <utility>
+
 namespace {
 
 using namespace shieldcalc;
@@ -45,24 +48,24 @@ const DoubleLayerInput kTwoSheets{
     .f = 0, .l1 = 0.01f, .r1 = 30, .material1 = kCopper, .l2 = 0.01f, .r2 = 1, .material2 = kIron};
 const EnclosureInput kBox{.f = 0, .l = 0.01f, .a = 20, .b = 30, .h = 10, .material = kAluminium};
 
-constexpr auto kMagnetic = FieldSource::MagneticSource;
-constexpr auto kElectric = FieldSource::ElectricSource;
+// Each input swept twice: handbook values alone, then with everything.
+template <class Input>
+void registerSweeps(const std::string& name, const Input& input, FieldSource source,
+                    const SweepGrid& grid) {
+    for (const auto& [parts, suffix] :
+         {std::pair(kHandbookOnly, "handbook"), std::pair(kEverything, "everything")}) {
+        benchmark::RegisterBenchmark(("sweeps/" + name + "_" + suffix).c_str(), sweeps<Input>,
+                                     input, source, grid, parts)
+            ->Unit(benchmark::kMillisecond);
+    }
+}
 
-BENCHMARK_CAPTURE(sweeps, solid_handbook, kSheet, kMagnetic, kMHz, kHandbookOnly)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(sweeps, solid_everything, kSheet, kMagnetic, kMHz, kEverything)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(sweeps, aperture_handbook, kHoles, kMagnetic, kKHz, kHandbookOnly)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(sweeps, aperture_everything, kHoles, kMagnetic, kKHz, kEverything)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(sweeps, double_handbook, kTwoSheets, kElectric, kKHz, kHandbookOnly)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(sweeps, double_everything, kTwoSheets, kElectric, kKHz, kEverything)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(sweeps, enclosure_handbook, kBox, kMagnetic, kKHz, kHandbookOnly)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(sweeps, enclosure_everything, kBox, kMagnetic, kKHz, kEverything)
-    ->Unit(benchmark::kMillisecond);
+[[maybe_unused]] const bool kRegistered = [] {
+    registerSweeps("solid", kSheet, FieldSource::MagneticSource, kMHz);
+    registerSweeps("aperture", kHoles, FieldSource::MagneticSource, kKHz);
+    registerSweeps("double", kTwoSheets, FieldSource::ElectricSource, kKHz);
+    registerSweeps("enclosure", kBox, FieldSource::MagneticSource, kKHz);
+    return true;
+}();
 
 } // namespace

@@ -2,6 +2,7 @@
 // or JSON Lines out, a row that fails among good ones, malformed files
 // stopped at their line, and the exit status.
 #include "json_reader.h"
+#include "run_cli.h"
 
 #include "cli/cli.h"
 
@@ -30,15 +31,6 @@ BatchRun runBatch(const std::string& input, std::vector<std::string> args = {}) 
     std::ostringstream err;
     const int status = cli::runCli(views, in, out, err);
     return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 const std::string kSolidHeader = "calculation,source,material,f,l,r\n";

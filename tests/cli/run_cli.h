@@ -24,4 +24,14 @@ inline CliRun runCli(const std::vector<std::string>& args) {
     return {status, out.str(), err.str()};
 }
 
+// text's lines, without their line ends.
+inline std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
 } // namespace shieldcalc::testing

@@ -19,15 +19,6 @@ Args with(Args args, const Args& more) {
     return args;
 }
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        out.push_back(line);
-    }
-    return out;
-}
-
 std::vector<std::string> cells(const std::string& line) {
     std::vector<std::string> out;
     std::istringstream in(line);
@@ -68,7 +59,7 @@ TEST_P(SweepOutput, CsvRowsAreSingleRuns) {
     const CliRun run = runCli(with(GetParam().args, {"--sweep", "0.01:1e6:9"}));
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    const std::vector<std::string> rows = lines(run.out);
+    const std::vector<std::string> rows = linesOf(run.out);
     ASSERT_EQ(rows.size(), 10u);
     EXPECT_EQ(rows[0], GetParam().column + ",se_db,display,reference_db,advice,error");
     EXPECT_EQ(cells(rows[1])[0], "0.01");
@@ -122,7 +113,7 @@ const std::string kBeyondSkinDepth =
 TEST(SweepFaults, CsvPointsCarryTheirCauseAndTheExitStatusIs1) {
     const CliRun run = runCli(kThickBox);
     EXPECT_EQ(run.status, 1);
-    const std::vector<std::string> rows = lines(run.out);
+    const std::vector<std::string> rows = linesOf(run.out);
     ASSERT_EQ(rows.size(), 5u) << run.out;
     EXPECT_NE(cells(rows[2])[1], "");
     EXPECT_EQ(cells(rows[2])[5], "");
@@ -160,7 +151,7 @@ TEST_P(SweepUsage, IsAnErrorNamingTheOption) {
     const CliRun run = runCli(with(kSolidWithoutFrequency, GetParam().extra));
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(lines(run.err).front(), "shieldcalc-cli solid: " + GetParam().message);
+    EXPECT_EQ(linesOf(run.err).front(), "shieldcalc-cli solid: " + GetParam().message);
 }
 
 // clang-format off
@@ -189,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, SweepUsage, ::testing::ValuesIn(kUsageCases),
 TEST(SweepGrid, LinearFromZeroFaultsOnlyAtZero) {
     const CliRun run = runCli(with(kSolidWithoutFrequency, {"--sweep", "0:1:3", "--linear"}));
     EXPECT_EQ(run.status, 1);
-    const std::vector<std::string> rows = lines(run.out);
+    const std::vector<std::string> rows = linesOf(run.out);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(cells(rows[1])[5], "the frequency f must be greater than 0");
     EXPECT_EQ(cells(rows[2])[0], "0.5");
@@ -202,7 +193,7 @@ TEST(Reference, ThinFoilShowsBothNumbersAndNotesOnly) {
     const CliRun run = runCli({"solid", "--source", "plane", "--material", "copper", "-f", "100",
                                "-l", "0.00508", "--reference"});
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::vector<std::string> out = lines(run.out);
+    const std::vector<std::string> out = linesOf(run.out);
     ASSERT_GE(out.size(), 3u);
     EXPECT_EQ(out[0], "SE = 154.54800415039062 dB");
     EXPECT_TRUE(out[1].starts_with("reference SE = 154.9")) << out[1];
@@ -228,7 +219,7 @@ TEST(Reference, PerforatedSheetHasNone) {
                         "1",        "-n",       "0.25",  "-w",      "1"};
     const CliRun run = runCli(with(aperture, {"--reference"}));
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(lines(run.out).at(1), "reference SE = none");
+    EXPECT_EQ(linesOf(run.out).at(1), "reference SE = none");
     const JsonValue json = readJson(runCli(with(aperture, {"--json"})).out);
     EXPECT_EQ(json.at("reference_db").kind, JsonValue::Kind::Null);
     EXPECT_EQ(json.at("advice").kind, JsonValue::Kind::Array);

@@ -26,7 +26,7 @@ done
 expect shieldcalc-cli.1 --version "--version"
 for command in $("$cli" --help | sed -n '/^commands:/,/^$/s/^  \([a-z][^ ]*\).*/\1/p'); do
     expect shieldcalc-cli.1 ".SS \"$command " "the command $command"
-    for option in $("$cli" "$command" --help | sed -n 's/^usage: //p' | tr -d '[]' |
+    for option in $("$cli" "$command" --help | sed -n 's/^\(usage\|   or\): //p' | tr -d '[]' |
         grep -oE '(^| )-[-a-zA-Z0-9]+'); do
         expect shieldcalc-cli.1 "$option" "the option $option of $command"
     done

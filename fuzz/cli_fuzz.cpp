@@ -6,7 +6,8 @@
 // Properties: the exit status is 0, 1 or 2; a usage error (2) writes nothing
 // on stdout, except the rows a batch run wrote before the line that stopped
 // it; with --json, a computation that succeeds or fails (0 or 1) writes one
-// line of valid JSON, and a batch run one line of valid JSON per row; stderr
+// line of valid JSON, and a batch run one line of valid JSON per row; a
+// sweep without --json writes CSV under its header, six fields a row; stderr
 // is well-formed UTF-8 with no control characters but the line ends, whatever
 // bytes the arguments and the CSV text hold.
 #include "cli/cli.h"
@@ -73,6 +74,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             } catch (const std::runtime_error&) {
                 require(false, "batch --json writes a line of valid JSON per row");
             }
+        }
+    } else if (status != 2 && given("--sweep") && !given("--json") && !given("--help")) {
+        std::istringstream lines(out.str());
+        std::string line;
+        require(std::getline(lines, line) &&
+                    line.ends_with(",se_db,display,reference_db,advice,error"),
+                "a sweep writes its CSV header");
+        while (std::getline(lines, line)) {
+            require(std::ranges::count(line, ',') >= 5, "a sweep writes six fields a row");
         }
     } else if (status != 2 && given("--json") && !given("--help")) {
         const std::string json = out.str();

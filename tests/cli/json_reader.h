@@ -18,7 +18,7 @@ struct JsonValue {
     Kind kind = Kind::Object;
     std::string text; // a string's characters, or a number as written
     struct Member;
-    std::vector<Member> members; // an object's, in order
+    std::vector<Member> members;       // an object's, in order
     std::vector<JsonValue> items = {}; // an array's
 
     // The member named key of an object; throws when there is none.

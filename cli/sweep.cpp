@@ -1,5 +1,7 @@
 #include "cli/sweep.h"
 
+#include "core/message_text.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -30,7 +32,7 @@ std::string_view sweepStart(std::string_view text) {
 SweepGrid readSweepGrid(std::string_view text, bool linear) {
     const std::size_t first = text.find(':');
     if (first == std::string_view::npos) {
-        rejectSweep("'" + std::string(text) + "' is not " + std::string(kSweepForm));
+        rejectSweep("'" + textForMessage(text) + "' is not " + std::string(kSweepForm));
     }
     const std::string_view rest = text.substr(first + 1);
     const std::size_t second = rest.find(':');
@@ -44,7 +46,7 @@ SweepGrid readSweepGrid(std::string_view text, bool linear) {
         const auto [end, error] =
             std::from_chars(count.data(), count.data() + count.size(), grid.points);
         if (error != std::errc() || end != count.data() + count.size()) {
-            rejectSweep("N: '" + std::string(count) + "' is not a whole number from " +
+            rejectSweep("N: '" + textForMessage(count) + "' is not a whole number from " +
                         std::to_string(kMinSweepPoints) + " to " + std::to_string(kMaxSweepPoints));
         }
     }

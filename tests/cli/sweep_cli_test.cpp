@@ -165,6 +165,8 @@ const UsageCase kUsageCases[] = {
     {"log_from_zero", {"--sweep", "0:10"}, "--sweep: a logarithmic sweep must start above 0"},
     {"log_from_below_zero", {"--sweep", "-5:10"}, "--sweep: a logarithmic sweep must start above 0"},
     {"no_colon", {"--sweep", "10"}, "--sweep: '10' is not START:STOP[:N]"},
+    {"no_colon_ill_formed", {"--sweep", "10\xC9" "1"}, "--sweep: '10\\xC91' is not START:STOP[:N]"},
+    {"points_with_control", {"--sweep", "1:10:\x1b"}, "--sweep: N: '\xE2\x90\x9B' is not a whole number from 2 to 100000"},
     {"start_not_a_number", {"--sweep", "a:10"}, "--sweep START: 'a' is not a number"},
     {"stop_beyond_range", {"--sweep", "1:1e39"}, "--sweep STOP: '1e39' is beyond the single-precision range"},
     {"no_value", {"--sweep"}, "option --sweep needs a value"},

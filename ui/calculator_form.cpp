@@ -47,8 +47,9 @@ void CalculatorForm::showInput(const char* name) {
     }
 }
 
-void CalculatorForm::publish(const std::string& resultText) {
-    hub().publishResult(kind_, QString::fromStdString(resultText));
+void CalculatorForm::publish(const std::string& resultText, const CalculationInput& input,
+                             SourceChoice source) {
+    hub().publishResult(kind_, QString::fromStdString(resultText), {input, source});
 }
 
 void CalculatorForm::runCalculation(const std::function<void()>& calculate) {

@@ -28,6 +28,7 @@
 #include "core/inputs.h"
 #include "core/result_text.h"
 #include "ui/calculation.h"
+#include "ui/computation.h"
 #include "ui/fault_text.h"
 #include "ui/form_window.h"
 #include "ui/input_boxes.h"
@@ -92,8 +93,9 @@ protected:
     // A missing input of group: the question box of that group, then the
     // focus in box.
     void ask(Needed group, const char* box, std::span<const MissingPrompt> prompts);
-    // Hands the result text over to the result window.
-    void publish(const std::string& resultText);
+    // Hands the result text over to the result window, with the input record
+    // and the source it was computed from.
+    void publish(const std::string& resultText, const CalculationInput& input, SourceChoice source);
 
 private:
     void runCalculation(const std::function<void()>& calculate);
@@ -140,7 +142,7 @@ private:
         }
         const Input input = boxes_.read();
         const Result se = compute(design_.compute, input, source, design_.words, design_.fields);
-        publish(resultText(se));
+        publish(resultText(se), input, source);
     }
 
     CalculationDesign<Input, Result> design_;

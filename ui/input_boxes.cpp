@@ -25,7 +25,16 @@ char32_t codePointOf(const QString& separator) {
     return codePoints.size() == 1 ? static_cast<char32_t>(codePoints.front()) : U'\0';
 }
 
-// The caption of the label that names box, without its closing colon.
+} // namespace
+
+QLineEdit* findTextBox(QWidget& form, const char* name) {
+    return findControl<QLineEdit>(form, name);
+}
+
+ChoiceBox* findChoiceBox(QWidget& form, const char* name) {
+    return findControl<ChoiceBox>(form, name);
+}
+
 QString labelOf(const QWidget& form, const QWidget* box) {
     for (const QLabel* label : form.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         if (label->buddy() == box) {
@@ -37,16 +46,6 @@ QString labelOf(const QWidget& form, const QWidget* box) {
         }
     }
     return box->objectName();
-}
-
-} // namespace
-
-QLineEdit* findTextBox(QWidget& form, const char* name) {
-    return findControl<QLineEdit>(form, name);
-}
-
-ChoiceBox* findChoiceBox(QWidget& form, const char* name) {
-    return findControl<ChoiceBox>(form, name);
 }
 
 float boxNumber(const QWidget& form, const QLineEdit& box, const char* name) {

@@ -27,6 +27,9 @@ namespace shieldcalc::ui {
 QLineEdit* findTextBox(QWidget& form, const char* name);
 ChoiceBox* findChoiceBox(QWidget& form, const char* name);
 
+// The caption of the label that names box on form, without its closing colon.
+QString labelOf(const QWidget& form, const QWidget* box);
+
 // The text of box as a number, converted with the user's locale; throws
 // CalculationFailure naming the box (by the caption of its label on form),
 // and about the box called name, when it is not a number.

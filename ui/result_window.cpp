@@ -23,6 +23,7 @@ constexpr std::array kControls{
     label("Lab2", {3120, 1560, 240, 210}, "dB"),
     commandButton("Comm1", {3720, 3000, 905, 480}, "返 回", 0),
     commandButton("Comm2", {4920, 3000, 905, 480}, "完 成", 1),
+    commandButton("Comm3", {2205, 3000, 1215, 480}, "频率特性", 5),
 };
 
 // The caption at creation matches no calculation; every publication replaces it.
@@ -33,6 +34,7 @@ constexpr FormSpec kForm{"Frmsub3", "非实心型屏蔽体效能计算", 6420, 3
 ResultWindow::ResultWindow(WindowHub& hub) : FormWindow(hub, kForm) {
     onClick("Comm1", &ResultWindow::Comm1_Click);
     onClick("Comm2", &ResultWindow::Comm2_Click);
+    onClick("Comm3", &ResultWindow::Comm3_Click);
     pressOnKey(QKeySequence(Qt::Key_Escape), "Comm1");
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             &ResultWindow::copyResult);
@@ -41,11 +43,12 @@ ResultWindow::ResultWindow(WindowHub& hub) : FormWindow(hub, kForm) {
     selectLine(false);
 }
 
-void ResultWindow::setResult(const QString& text) {
+void ResultWindow::setResult(const QString& text, const Computation& computation) {
     auto* box = control<QLineEdit>("Text1");
     box->setText(text);
     box->setEnabled(false);
     selectLine(false);
+    computation_ = computation;
 }
 
 void ResultWindow::contextMenuEvent(QContextMenuEvent* event) {
@@ -114,6 +117,13 @@ void ResultWindow::Comm1_Click() {
     }
     hide();
     hub().showCalculator(*calculation);
+}
+
+void ResultWindow::Comm3_Click() {
+    // Every publication hands over its computation.
+    if (computation_) {
+        hub().showCurve(*this, *computation_);
+    }
 }
 
 void ResultWindow::Comm2_Click() {

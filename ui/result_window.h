@@ -10,9 +10,16 @@
 // The box takes no focus, so the window itself copies: Ctrl+C or "复制" in
 // the context menu of the result line puts the value on the clipboard, with
 // its unit once the whole line is selected (Ctrl+A or "全选").
+//
+// With the result the calculator hands over the computation it came from
+// (input record and field source); "频率特性" opens the curve of that very
+// computation, modal over this window.
 #pragma once
 
+#include "ui/computation.h"
 #include "ui/form_window.h"
+
+#include <optional>
 
 namespace shieldcalc::ui {
 
@@ -20,8 +27,9 @@ class ResultWindow final : public FormWindow {
 public:
     explicit ResultWindow(WindowHub& hub);
 
-    // Writes the result text into the box and disables the box.
-    void setResult(const QString& text);
+    // Writes the result text into the box and disables the box; keeps the
+    // computation that gave it.
+    void setResult(const QString& text, const Computation& computation);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -30,6 +38,7 @@ protected:
 private:
     void Comm1_Click(); // Back
     void Comm2_Click(); // Done
+    void Comm3_Click(); // frequency characteristic
 
     // The value as shown, without the sign position's blank; with the unit
     // when the whole line is selected.
@@ -38,6 +47,7 @@ private:
     void selectLine(bool selected);
 
     bool lineSelected_ = false;
+    std::optional<Computation> computation_; // of the result shown
 };
 
 } // namespace shieldcalc::ui

@@ -2,6 +2,7 @@
 
 #include "ui/about.h"
 #include "ui/aperture_form.h"
+#include "ui/curve_dialog.h"
 #include "ui/double_layer_form.h"
 #include "ui/enclosure_form.h"
 #include "ui/field_source_window.h"
@@ -72,14 +73,20 @@ void WindowHub::showCalculator(CalculationKind kind) {
     present(calculator(kind));
 }
 
-void WindowHub::publishResult(CalculationKind kind, const QString& resultText) {
+void WindowHub::publishResult(CalculationKind kind, const QString& resultText,
+                              const Computation& computation) {
     ResultWindow& window = result();
     if (calculationWithTitle(sourceWindow(sourceWindowOf(kind)).windowTitle()) == kind) {
         window.setWindowTitle(calculationTitle(kind));
     }
-    window.setResult(resultText);
+    window.setResult(resultText, computation);
     calculator(kind).hide();
     present(window);
+}
+
+void WindowHub::showCurve(QWidget& window, const Computation& computation) {
+    curve_ = std::make_unique<CurveDialog>(*this, window, computation);
+    curve_->show();
 }
 
 void WindowHub::showMessage(QWidget* window, const Message& message) {

@@ -11,6 +11,10 @@
 //   Frmsub5  double layer
 //   Frmsub7  enclosure
 //
+// From the result window the curve of its computation opens as a modal
+// dialog over it (curve_dialog.h); it is not one of the eight, and closing it
+// leaves every window as it was.
+//
 // A window's handler hides its own window and asks the hub to show the next
 // one. Everything a window reads or writes in another window goes through one
 // of the named methods below; the windows hold no pointers to each other.
@@ -20,6 +24,7 @@
 
 #include "core/inputs.h"
 #include "ui/calculation.h"
+#include "ui/computation.h"
 #include "ui/messages.h"
 
 #include <QMargins>
@@ -37,6 +42,7 @@ class QWidget;
 namespace shieldcalc::ui {
 
 class CalculatorForm;
+class CurveDialog;
 class FieldSourceWindow;
 class MainMenu;
 class ResultWindow;
@@ -69,8 +75,13 @@ public:
 
     // Hands a result over from the calculator of kind to the result window:
     // its caption (when the field-source window carries kind's title), the
-    // result text in its disabled box; hides the calculator and shows it.
-    void publishResult(CalculationKind kind, const QString& resultText);
+    // result text in its disabled box and the computation that gave it; hides
+    // the calculator and shows it.
+    void publishResult(CalculationKind kind, const QString& resultText,
+                       const Computation& computation);
+
+    // Opens the curve of computation, modal over window; returns at once.
+    void showCurve(QWidget& window, const Computation& computation);
 
     // A modal message over window.
     void showMessage(QWidget* window, const Message& message);
@@ -98,6 +109,7 @@ private:
     std::array<std::unique_ptr<FieldSourceWindow>, 2> sourceWindows_; // by SourceWindow
     std::array<std::unique_ptr<CalculatorForm>, 4> calculators_;      // by CalculationKind
     std::unique_ptr<ResultWindow> result_;
+    std::unique_ptr<CurveDialog> curve_; // the one open last, over result_
     // Where the last hidden window stood: the centre of its client area and
     // the width of its frame; nothing before the first window is hidden.
     std::optional<QPoint> lastCentre_;

@@ -208,6 +208,7 @@ void FormsTest::controlsAreWhereDesigned_data() {
     row("Frmsub3", "Lab2", "dB", {3120, 1560, 240, 210});
     row("Frmsub3", "Comm1", "返 回", {3720, 3000, 905, 480});
     row("Frmsub3", "Comm2", "完 成", {4920, 3000, 905, 480});
+    row("Frmsub3", "Comm3", "频率特性", {2205, 3000, 1215, 480});
 }
 
 void FormsTest::controlsAreWhereDesigned() {
@@ -244,7 +245,7 @@ void FormsTest::tabOrder_data() {
     QTest::newRow("Frmsub6") << "Frmsub6" << QStringList{"Opt1", "Opt2", "Comm1", "Comm2", "Comm4"};
     QTest::newRow("Frmsub2") << "Frmsub2" << QStringList{"Text1", "Text2", "Combo1", "Text3",
                                                          "Comm1", "Comm2", "Comm4"};
-    QTest::newRow("Frmsub3") << "Frmsub3" << QStringList{"Comm1", "Comm2", "Text1"};
+    QTest::newRow("Frmsub3") << "Frmsub3" << QStringList{"Comm1", "Comm2", "Text1", "Comm3"};
     QTest::newRow("Frmsub4") << "Frmsub4"
                              << QStringList{"Com1",  "Com2",  "Text1", "Text2", "Text3",
                                             "Text4", "Text5", "Text7", "Text6", "Text8",

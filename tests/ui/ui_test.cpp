@@ -31,6 +31,7 @@ private:
 void UiTest::init() {
     messages.clear();
     modalBoxes.clear();
+    expectedModals.clear();
     quitRequests = 0;
     start(std::make_unique<RecordingPresenter>(
         [this](QWidget* window, const shieldcalc::ui::Message& message) {
@@ -63,7 +64,7 @@ void UiTest::start(std::unique_ptr<shieldcalc::ui::MessagePresenter> presenter) 
 
 void UiTest::closeModalBox() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr) {
+    if (modal == nullptr || expectedModals.contains(modal->objectName())) {
         return;
     }
     ModalBox seen;

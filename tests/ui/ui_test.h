@@ -79,6 +79,9 @@ protected:
 
     QList<ShownMessage> messages;
     QList<ModalBox> modalBoxes;
+    // Object names of modal windows a test opens on purpose; the guard
+    // leaves them open.
+    QStringList expectedModals;
     int quitRequests = 0;
 
 private slots:

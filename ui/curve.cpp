@@ -1,0 +1,283 @@
+#include "ui/curve.h"
+
+#include "cli/calculations.h"
+#include "cli/sweep.h"
+#include "core/reference.h"
+#include "core/shielding.h"
+#include "ui/fault_text.h"
+
+#include <sstream>
+
+namespace shieldcalc::ui {
+
+namespace {
+
+QString sourceName(SourceChoice source) {
+    if (!source) {
+        return QStringLiteral("未选择");
+    }
+    switch (*source) {
+    case FieldSource::PlaneWave:
+        return QStringLiteral("远场平面波");
+    case FieldSource::MagneticSource:
+        return QStringLiteral("低阻磁场源");
+    case FieldSource::ElectricSource:
+        return QStringLiteral("高阻抗电场源的近场");
+    }
+    return {};
+}
+
+QString materialName(const MaterialChoice& material) {
+    if (material.entry >= 0 && static_cast<std::size_t>(material.entry) < kMaterials.size()) {
+        return QString::fromUtf8(kMaterials[static_cast<std::size_t>(material.entry)].listText)
+            .remove(u'-');
+    }
+    if (material.custom) {
+        return QStringLiteral("σr = %1，μr = %2")
+            .arg(approx(material.custom->sigmaR), approx(material.custom->muR));
+    }
+    return QStringLiteral("未选择");
+}
+
+QString numberText(float value) {
+    return QString::fromStdString(cli::shortestText(value));
+}
+
+} // namespace
+
+const cli::Calculation<SolidShieldInput, double>& cliCalculation(const SolidShieldInput&) {
+    return cli::kSolid;
+}
+const cli::Calculation<ApertureInput, double>& cliCalculation(const ApertureInput&) {
+    return cli::kAperture;
+}
+const cli::Calculation<DoubleLayerInput, float>& cliCalculation(const DoubleLayerInput&) {
+    return cli::kDoubleLayer;
+}
+const cli::Calculation<EnclosureInput, float>& cliCalculation(const EnclosureInput&) {
+    return cli::kEnclosure;
+}
+
+float enteredFrequency(const Computation& computation) {
+    return std::visit([](const auto& input) { return input.f; }, computation.input);
+}
+
+FrequencyUnit frequencyUnit(const Computation& computation) {
+    return std::holds_alternative<SolidShieldInput>(computation.input) ? FrequencyUnit::MHz
+                                                                       : FrequencyUnit::kHz;
+}
+
+QString unitText(FrequencyUnit unit) {
+    return unit == FrequencyUnit::MHz ? QStringLiteral("MHz") : QStringLiteral("kHz");
+}
+
+SweepGrid defaultBand(const Computation& computation) {
+    const float f = enteredFrequency(computation);
+    return {.start = f / 1000, .stop = f * 1000, .points = kDefaultCurvePoints};
+}
+
+Curve sweepCurve(const Computation& computation, const SweepGrid& band, bool reference) {
+    return std::visit(
+        [&](const auto& input) {
+            const auto points =
+                sweep(input, computation.source, band, {.reference = reference, .advice = false});
+            Curve curve(points.size());
+            for (std::size_t i = 0; i < points.size(); ++i) {
+                const auto& from = points[i];
+                CurvePoint& to = curve[i];
+                to.f = from.f;
+                if (from.se) {
+                    to.handbook = *from.se;
+                } else if (from.fault) {
+                    to.fault = faultText(*from.fault).remove(u'\n');
+                }
+                to.reference = from.reference;
+            }
+            return curve;
+        },
+        computation.input);
+}
+
+Computation withMaterial(const Computation& computation, ListIndex entry) {
+    Computation changed = computation;
+    std::visit(
+        [entry](auto& input) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(input)>, DoubleLayerInput>) {
+                input.material1 = entry;
+                input.material2 = entry;
+            } else {
+                input.material = entry;
+            }
+        },
+        changed.input);
+    return changed;
+}
+
+ListIndex listedMaterial(const Computation& computation) {
+    return std::visit(
+        [](const auto& input) -> ListIndex {
+            if constexpr (std::is_same_v<std::decay_t<decltype(input)>, DoubleLayerInput>) {
+                return input.material1 == input.material2 && !input.material1.custom
+                           ? input.material1.entry
+                           : kNoChoice;
+            } else {
+                return input.material.custom ? kNoChoice : input.material.entry;
+            }
+        },
+        computation.input);
+}
+
+PointResult enteredPoint(const Computation& computation) {
+    return std::visit(
+        [&](const auto& input) {
+            PointResult point;
+            try {
+                point.handbook = cliCalculation(input).compute(input, computation.source);
+            } catch (const ArithmeticFault&) {
+                // The result window shows only computed results; nothing to advise on.
+            }
+            point.reference = referenceSE(input, computation.source);
+            point.advice =
+                validityAdvice(input, computation.source, {point.handbook, point.reference});
+            return point;
+        },
+        computation.input);
+}
+
+QString referenceModelName(const Computation& computation) {
+    if (std::holds_alternative<SolidShieldInput>(computation.input)) {
+        return QStringLiteral("参考模型：导电平板精确解");
+    }
+    if (std::holds_alternative<DoubleLayerInput>(computation.input)) {
+        return QStringLiteral("参考模型：双层板链矩阵");
+    }
+    if (std::holds_alternative<EnclosureInput>(computation.input)) {
+        return computation.source == FieldSource::ElectricSource
+                   ? QStringLiteral("参考模型：准静态导体球壳")
+                   : QStringLiteral("参考模型：薄壁球壳");
+    }
+    return {};
+}
+
+QString inputsLine(const Computation& computation) {
+    return std::visit(
+        [&](const auto& input) {
+            using Input = std::decay_t<decltype(input)>;
+            const auto& calculation = cliCalculation(input);
+            QStringList parts{QStringLiteral("场源：") + sourceName(computation.source)};
+            ListIndex shape = kNoChoice;
+            for (const Field<Input>& field : calculation.fields) {
+                switch (field.kind()) {
+                case FieldKind::Shape:
+                    shape = input.*field.shape;
+                    parts.append(QStringLiteral("孔形：") +
+                                 (shape == static_cast<ListIndex>(HoleShape::RectangularHole)
+                                      ? QStringLiteral("矩形孔")
+                                  : shape == static_cast<ListIndex>(HoleShape::CircularHole)
+                                      ? QStringLiteral("圆形孔")
+                                      : QStringLiteral("未选择")));
+                    break;
+                case FieldKind::Material:
+                    parts.append((field.key == "material2"   ? QStringLiteral("第二层材料：")
+                                  : field.key == "material1" ? QStringLiteral("第一层材料：")
+                                                             : QStringLiteral("材料：")) +
+                                 materialName(input.*field.material));
+                    break;
+                case FieldKind::Number:
+                    if (groupApplies(field.needed, computation.source, shape)) {
+                        QString part = QString::fromUtf8(field.key.data(),
+                                                         static_cast<qsizetype>(field.key.size())) +
+                                       QStringLiteral(" = ") + numberText(input.*field.number);
+                        if (!field.unit.empty()) {
+                            part +=
+                                u' ' + QString::fromUtf8(field.unit.data(),
+                                                         static_cast<qsizetype>(field.unit.size()));
+                        }
+                        parts.append(part);
+                    }
+                    break;
+                }
+            }
+            return parts.join(QStringLiteral("　"));
+        },
+        computation.input);
+}
+
+QString approx(double value) {
+    return QString::number(value, 'g', 5);
+}
+
+QString adviceText(const Advice& item) {
+    const auto& v = item.values;
+    const QString lead =
+        item.severity == Severity::Warning ? QStringLiteral("警告：") : QStringLiteral("提示：");
+    switch (item.code) {
+    case AdviceCode::NegativeSE:
+        return lead +
+               QStringLiteral("屏效低于0 dB（%1 dB），已超出公式的适用范围。").arg(approx(v[0]));
+    case AdviceCode::ReferenceDiffers:
+        return lead + QStringLiteral("手册公式比参考模型%1 %2 dB，两者相差超过6 dB。")
+                          .arg(v[2] > 0 ? QStringLiteral("高") : QStringLiteral("低"),
+                               approx(std::abs(v[2])));
+    case AdviceCode::FarFromSource:
+        return lead + QStringLiteral("场源距离大于λ/2π（%1 cm > %2 cm），这里应按远场平面波计算。")
+                          .arg(approx(v[0]), approx(v[1]));
+    case AdviceCode::LowAbsorption:
+        return lead + QStringLiteral("磁场源且吸收损耗只有 %1 dB，反射损耗的估计偏于乐观。")
+                          .arg(approx(v[0]));
+    case AdviceCode::HoleNotSmall:
+        return lead + QStringLiteral("孔的尺寸（%1 cm）达到或超过四分之一波长（%2 cm）。")
+                          .arg(approx(v[0]), approx(v[1]));
+    case AdviceCode::NearHoleCutoff:
+        return lead + QStringLiteral("频率（%1 kHz）高于孔的波导截止频率的一半（%2 kHz）。")
+                          .arg(approx(v[0]), approx(v[1]));
+    case AdviceCode::BeyondMeasurement:
+        return lead + QStringLiteral("屏效超过120 dB（%1 dB），超出测量所能证实的范围；"
+                                     "实际屏蔽体的缝隙和开口起主要作用。")
+                          .arg(approx(v[0]));
+    case AdviceCode::IronPermeabilityFixed:
+        return lead +
+               QStringLiteral("铁的相对磁导率在此频段固定为 %1，不随场强变化，也不考虑饱和。")
+                   .arg(approx(v[0]));
+    case AdviceCode::BoxOpeningsIgnored:
+        return lead + QStringLiteral("封闭壳体模型未考虑开口和缝隙。");
+    }
+    return lead;
+}
+
+QStringList adviceLines(const Curve& curve, const PointResult& entered, FrequencyUnit unit) {
+    QStringList lines;
+    // Each stretch of faulting points, with the reason of its first point.
+    for (std::size_t i = 0; i < curve.size();) {
+        if (curve[i].fault.isEmpty()) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < curve.size() && !curve[end].fault.isEmpty()) {
+            ++end;
+        }
+        lines.append(
+            QStringLiteral("警告：%1 %2 至 %3 %2 之间的 %4 个频点无法计算（曲线在此断开）：%5")
+                .arg(approx(curve[i].f), unitText(unit), approx(curve[end - 1].f))
+                .arg(end - i)
+                .arg(curve[i].fault));
+        i = end;
+    }
+    for (const Advice& item : entered.advice) {
+        lines.append(adviceText(item));
+    }
+    return lines;
+}
+
+std::string sweepCsv(const Computation& computation, const SweepGrid& band) {
+    return std::visit(
+        [&](const auto& input) {
+            std::ostringstream out;
+            cli::writeSweep(cliCalculation(input), input, computation.source, band, false, out);
+            return out.str();
+        },
+        computation.input);
+}
+
+} // namespace shieldcalc::ui

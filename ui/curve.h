@@ -1,0 +1,91 @@
+// SE against frequency for the calculation on screen, as the curve window
+// shows it: plain data, no widgets.
+//
+// sweepCurve runs the engine's sweep of the computation over a band and keeps
+// what the window draws: per frequency the handbook value and the reference
+// model's, absent where the computation faulted (a gap, with the reason) or
+// there is no model. The default band spans three decades below to three
+// above the entered frequency. sweepCsv is the command line's --sweep output
+// for the same inputs and band, byte for byte. The texts (the line of
+// inputs, the advice, the reasons of faults) are in Chinese.
+#pragma once
+
+#include "cli/calculations.h"
+#include "core/advice.h"
+#include "core/sweep.h"
+#include "ui/computation.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace shieldcalc::ui {
+
+inline constexpr int kDefaultCurvePoints = 401;
+
+struct CurvePoint {
+    float f = 0;                     // in the calculation's unit
+    std::optional<double> handbook;  // absent where the computation faulted
+    std::optional<double> reference; // absent where there is no model
+    QString fault;                   // why the computation faulted; empty when it did not
+};
+
+using Curve = std::vector<CurvePoint>;
+
+// Each calculation as the command line knows it.
+const cli::Calculation<SolidShieldInput, double>& cliCalculation(const SolidShieldInput&);
+const cli::Calculation<ApertureInput, double>& cliCalculation(const ApertureInput&);
+const cli::Calculation<DoubleLayerInput, float>& cliCalculation(const DoubleLayerInput&);
+const cli::Calculation<EnclosureInput, float>& cliCalculation(const EnclosureInput&);
+
+// The frequency entered, and its unit.
+float enteredFrequency(const Computation& computation);
+FrequencyUnit frequencyUnit(const Computation& computation);
+QString unitText(FrequencyUnit unit); // "MHz", "kHz"
+
+// Three decades below to three above the entered frequency, 401 points.
+SweepGrid defaultBand(const Computation& computation);
+
+// The band swept; throws SweepGridError when it cannot be formed.
+Curve sweepCurve(const Computation& computation, const SweepGrid& band, bool reference = true);
+
+// The computation with every material of the shield replaced by the listed
+// metal at entry.
+Computation withMaterial(const Computation& computation, ListIndex entry);
+// The listed metal of the shield (both sheets of a double layer the same);
+// kNoChoice when there is none.
+ListIndex listedMaterial(const Computation& computation);
+
+// The handbook and reference values at the entered frequency, and the
+// engine's advice for them, warnings first.
+struct PointResult {
+    std::optional<double> handbook;
+    std::optional<double> reference;
+    std::vector<Advice> advice;
+};
+PointResult enteredPoint(const Computation& computation);
+
+// The reference model's name, for the legend; empty where there is none.
+QString referenceModelName(const Computation& computation);
+
+// The source, the materials and every input the case needs, with units:
+// "场源：远场平面波　材料：铜　f = 1 MHz　l = 0.1 cm".
+QString inputsLine(const Computation& computation);
+
+// An advice item in plain Chinese: "警告：…", "提示：…".
+QString adviceText(const Advice& item);
+// The lines of the advice list: first the stretches of the curve that fault,
+// with their reason, then the advice at the entered point (warnings before
+// notes).
+QStringList adviceLines(const Curve& curve, const PointResult& entered, FrequencyUnit unit);
+
+// A number for a reader: up to five significant digits.
+QString approx(double value);
+
+// The command line's CSV of the sweep (shieldcalc-cli ... --sweep).
+std::string sweepCsv(const Computation& computation, const SweepGrid& band);
+
+} // namespace shieldcalc::ui

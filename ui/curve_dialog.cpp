@@ -1,0 +1,510 @@
+#include "ui/curve_dialog.h"
+
+#include "cli/json.h"
+#include "core/result_text.h"
+#include "ui/fault_text.h"
+#include "ui/form_builder.h"
+#include "ui/input_boxes.h"
+#include "ui/window_hub.h"
+
+#include <QBoxLayout>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QLocale>
+#include <QLogValueAxis>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScatterSeries>
+#include <QSvgGenerator>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace shieldcalc::ui {
+
+namespace {
+
+constexpr QSize kDialogSize(880, 660);
+
+const QColor kHandbookColour(0x1f, 0x4e, 0x9c);
+const QColor kReferenceColour(0xb0, 0x30, 0x20);
+const QColor kWarningColour(0xa0, 0x20, 0x10);
+// The comparison curves, by list index of the metal.
+const std::array<QColor, kMaterials.size()> kOverlayColours{
+    QColor(0xc0, 0x70, 0x10), QColor(0x60, 0x60, 0x60), QColor(0xb8, 0x96, 0x00),
+    QColor(0x20, 0x80, 0x40), QColor(0x80, 0x40, 0xa0), QColor(0x10, 0x90, 0xa8),
+};
+
+QString metalName(std::size_t entry) {
+    return QString::fromUtf8(kMaterials[entry].listText).remove(u'-');
+}
+
+QString bandProblem(SweepGridError::Reason reason) {
+    switch (reason) {
+    case SweepGridError::Reason::NotFinite:
+        return QStringLiteral("起始频率和终止频率必须是有限的数。");
+    case SweepGridError::Reason::StartNotBelowStop:
+        return QStringLiteral("起始频率必须小于终止频率。");
+    case SweepGridError::Reason::PointsOutOfRange:
+        return QStringLiteral("点数必须是%1到%2之间的整数。")
+            .arg(kMinSweepPoints)
+            .arg(kMaxSweepPoints);
+    case SweepGridError::Reason::StartNotPositive:
+        return QStringLiteral("起始频率必须大于0。");
+    }
+    return {};
+}
+
+QPushButton* button(const QString& text, QWidget* parent, const char* name) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false); // Enter in a band field redraws, it closes nothing
+    return b;
+}
+
+} // namespace
+
+CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& computation,
+                         const std::optional<SweepGrid>& band)
+    : QDialog(&over), hub_(hub), computation_(computation), unit_(frequencyUnit(computation)),
+      entered_(enteredPoint(computation)), band_(band.value_or(defaultBand(computation))),
+      chart_(new QChart), frequencyAxis_(new QLogValueAxis), seAxis_(new QValueAxis) {
+    setObjectName(QStringLiteral("CurveDialog"));
+    setWindowTitle(over.windowTitle() + QStringLiteral(" — 频率特性"));
+    setModal(true);
+    setFont(songFont(Face::Plain));
+    setFixedSize(kDialogSize);
+
+    const QString unit = unitText(unit_);
+    auto* inputs = new QLabel(inputsLine(computation), this);
+    inputs->setObjectName(QStringLiteral("inputs"));
+    inputs->setWordWrap(true);
+    inputs->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    chart_->setFont(font());
+    chart_->legend()->setFont(font());
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    chart_->setMargins(QMargins(4, 4, 4, 4));
+    frequencyAxis_->setBase(10);
+    frequencyAxis_->setLabelFormat(QStringLiteral("%g"));
+    frequencyAxis_->setMinorTickCount(-1);
+    frequencyAxis_->setTitleText(QStringLiteral("频率 f (%1)").arg(unit));
+    seAxis_->setTitleText(QStringLiteral("屏效 SE (dB)"));
+    seAxis_->setLabelFormat(QStringLiteral("%g"));
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(frequencyAxis_), static_cast<QAbstractAxis*>(seAxis_)}) {
+        axis->setLabelsFont(font());
+        axis->setTitleFont(font());
+    }
+    chart_->addAxis(frequencyAxis_, Qt::AlignBottom);
+    chart_->addAxis(seAxis_, Qt::AlignLeft);
+    view_ = new QChartView(chart_, this);
+    view_->setObjectName(QStringLiteral("chart"));
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->viewport()->setMouseTracking(true);
+    view_->viewport()->installEventFilter(this);
+
+    readout_ = new QLabel(this);
+    readout_->setObjectName(QStringLiteral("readout"));
+    readout_->setMinimumHeight(fontMetrics().height() + 4);
+
+    auto* metals = new QGroupBox(QStringLiteral("对比材料"), this);
+    auto* metalsLayout = new QVBoxLayout(metals);
+    const ListIndex current = listedMaterial(computation);
+    for (std::size_t i = 0; i < kMaterials.size(); ++i) {
+        auto* box = new QCheckBox(metalName(i), metals);
+        box->setObjectName(
+            QStringLiteral("overlay_%1")
+                .arg(QString::fromLatin1(kMaterials[i].key.data(),
+                                         static_cast<qsizetype>(kMaterials[i].key.size()))));
+        const bool isCurrent = static_cast<ListIndex>(i) == current;
+        QPalette colours = box->palette();
+        for (const QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            colours.setColor(group, QPalette::WindowText,
+                             isCurrent ? kHandbookColour : kOverlayColours[i]);
+        }
+        box->setPalette(colours);
+        if (isCurrent) {
+            box->setChecked(true);
+            box->setEnabled(false);
+            box->setToolTip(QStringLiteral("当前计算所用的材料"));
+        }
+        connect(box, &QCheckBox::toggled, this, &CurveDialog::drawOverlays);
+        metalsLayout->addWidget(box);
+        overlays_[i] = box;
+    }
+    metalsLayout->addStretch();
+
+    start_ = new QLineEdit(this);
+    stop_ = new QLineEdit(this);
+    points_ = new QLineEdit(this);
+    start_->setObjectName(QStringLiteral("start"));
+    stop_->setObjectName(QStringLiteral("stop"));
+    points_->setObjectName(QStringLiteral("points"));
+    start_->setText(QString::fromStdString(cli::shortestText(band_.start)));
+    stop_->setText(QString::fromStdString(cli::shortestText(band_.stop)));
+    points_->setText(QString::number(band_.points));
+    for (QLineEdit* field : {start_, stop_, points_}) {
+        field->setFixedWidth(90);
+        connect(field, &QLineEdit::editingFinished, this, &CurveDialog::applyBand);
+    }
+    bandMessage_ = new QLabel(this);
+    bandMessage_->setObjectName(QStringLiteral("bandMessage"));
+    QPalette warning = bandMessage_->palette();
+    warning.setColor(QPalette::WindowText, kWarningColour);
+    bandMessage_->setPalette(warning);
+
+    auto* bandRow = new QHBoxLayout;
+    const auto addField = [&](const QString& caption, QLineEdit* field) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(field);
+        bandRow->addWidget(label);
+        bandRow->addWidget(field);
+        bandRow->addSpacing(8);
+    };
+    addField(QStringLiteral("起始频率(%1):").arg(unit), start_);
+    addField(QStringLiteral("终止频率(%1):").arg(unit), stop_);
+    addField(QStringLiteral("点数:"), points_);
+    bandRow->addWidget(bandMessage_, 1);
+
+    advice_ = new QListWidget(this);
+    advice_->setObjectName(QStringLiteral("advice"));
+    advice_->setWordWrap(true);
+    advice_->setFocusPolicy(Qt::NoFocus);
+    advice_->setSelectionMode(QAbstractItemView::NoSelection);
+    advice_->setFixedHeight(4 * fontMetrics().height() + 16);
+
+    auto* exportData = button(QStringLiteral("导出数据"), this, "exportData");
+    auto* exportPicture = button(QStringLiteral("导出图片"), this, "exportPicture");
+    auto* copy = button(QStringLiteral("复制"), this, "copy");
+    auto* close = button(QStringLiteral("关 闭"), this, "close");
+    connect(exportData, &QPushButton::clicked, this, &CurveDialog::exportData);
+    connect(exportPicture, &QPushButton::clicked, this, &CurveDialog::exportPicture);
+    connect(copy, &QPushButton::clicked, this, &CurveDialog::copyPicture);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {exportData, exportPicture, copy}) {
+        buttons->addWidget(b);
+    }
+    buttons->addStretch();
+    buttons->addWidget(close);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(view_, 1);
+    middle->addWidget(metals);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(inputs);
+    layout->addLayout(middle, 1);
+    layout->addWidget(readout_);
+    layout->addLayout(bandRow);
+    layout->addWidget(advice_);
+    layout->addLayout(buttons);
+
+    try {
+        draw(band_);
+    } catch (const SweepGridError& error) {
+        bandMessage_->setText(bandProblem(error.reason()));
+    }
+}
+
+void CurveDialog::applyBand() {
+    QString problem;
+    try {
+        SweepGrid band;
+        band.start = bandNumber(*start_);
+        band.stop = bandNumber(*stop_);
+        bool whole = false;
+        band.points = points_->text().trimmed().toInt(&whole);
+        if (!whole) {
+            throw SweepGridError(SweepGridError::Reason::PointsOutOfRange);
+        }
+        if (band.start != band_.start || band.stop != band_.stop || band.points != band_.points) {
+            draw(band);
+        }
+    } catch (const CalculationFailure& failure) {
+        problem = failure.explanation().remove(u'\n');
+    } catch (const SweepGridError& error) {
+        problem = bandProblem(error.reason());
+    }
+    bandMessage_->setText(problem.isEmpty() ? QString()
+                                            : problem + QStringLiteral("曲线仍为上一次的频段。"));
+}
+
+float CurveDialog::bandNumber(const QLineEdit& field) const {
+    if (field.text().isEmpty()) {
+        throw CalculationFailure(QStringLiteral("请填写“%1”。").arg(labelOf(*this, &field)));
+    }
+    return boxNumber(*this, field, "");
+}
+
+void CurveDialog::draw(const SweepGrid& band) {
+    Curve curve = sweepCurve(computation_, band);
+    band_ = band;
+    curve_ = std::move(curve);
+    chart_->removeAllSeries();
+    frequencyAxis_->setRange(band.start, band.stop);
+    addRuns(curve_, &CurvePoint::handbook, QStringLiteral("手册公式"), QPen(kHandbookColour, 2),
+            QStringLiteral("handbook"));
+    const QString model = referenceModelName(computation_);
+    if (!model.isEmpty()) {
+        QPen dashed(kReferenceColour, 2, Qt::DashLine);
+        addRuns(curve_, &CurvePoint::reference, model, dashed, QStringLiteral("reference"));
+    }
+    const float f = enteredFrequency(computation_);
+    if (entered_.handbook && f >= band.start && f <= band.stop) {
+        auto* marker = new QScatterSeries;
+        marker->setObjectName(QStringLiteral("marker"));
+        const QString value = QString::fromStdString(resultText(*entered_.handbook)).trimmed();
+        marker->setName(
+            QStringLiteral("输入频率 %1 %2：%3 dB").arg(approx(f), unitText(unit_), value));
+        marker->append(f, *entered_.handbook);
+        marker->setMarkerSize(9);
+        marker->setColor(kHandbookColour);
+        marker->setBorderColor(Qt::white);
+        marker->setPointLabelsVisible(true);
+        marker->setPointLabelsFont(font());
+        marker->setPointLabelsFormat(value + QStringLiteral(" dB"));
+        chart_->addSeries(marker);
+        marker->attachAxis(frequencyAxis_);
+        marker->attachAxis(seAxis_);
+    }
+    drawOverlays();
+
+    advice_->clear();
+    for (const QString& line : adviceLines(curve_, entered_, unit_)) {
+        auto* item = new QListWidgetItem(line, advice_);
+        if (line.startsWith(QStringLiteral("警告"))) {
+            item->setForeground(kWarningColour);
+        }
+    }
+    if (advice_->count() == 0) {
+        advice_->addItem(QStringLiteral("在输入频率处没有需要注意的地方。"));
+    }
+}
+
+void CurveDialog::drawOverlays() {
+    for (QAbstractSeries* series : chart_->series()) {
+        if (series->objectName().startsWith(u"overlay_")) {
+            chart_->removeSeries(series);
+            delete series;
+        }
+    }
+    const ListIndex current = listedMaterial(computation_);
+    for (std::size_t i = 0; i < kMaterials.size(); ++i) {
+        if (static_cast<ListIndex>(i) == current || !overlays_[i]->isChecked()) {
+            continue;
+        }
+        const Curve curve =
+            sweepCurve(withMaterial(computation_, static_cast<ListIndex>(i)), band_, false);
+        addRuns(curve, &CurvePoint::handbook, QStringLiteral("手册公式：") + metalName(i),
+                QPen(kOverlayColours[i], 1.5), overlays_[i]->objectName());
+    }
+    fitValueAxis();
+}
+
+void CurveDialog::addRuns(const Curve& curve, std::optional<double> CurvePoint::*value,
+                          const QString& name, const QPen& pen, const QString& objectName) {
+    bool first = true;
+    for (auto run = curve.begin(); run != curve.end();) {
+        run = std::find_if(run, curve.end(),
+                           [&](const CurvePoint& p) { return (p.*value).has_value(); });
+        const auto end = std::find_if(run, curve.end(),
+                                      [&](const CurvePoint& p) { return !(p.*value).has_value(); });
+        if (run == end) {
+            break;
+        }
+        QList<QPointF> points;
+        points.reserve(end - run);
+        for (auto p = run; p != end; ++p) {
+            points.append(QPointF(p->f, *((*p).*value)));
+        }
+        auto* series = new QLineSeries;
+        series->setObjectName(objectName);
+        series->setName(name);
+        series->setPen(pen);
+        series->replace(points);
+        chart_->addSeries(series);
+        series->attachAxis(frequencyAxis_);
+        series->attachAxis(seAxis_);
+        if (!first) {
+            for (QLegendMarker* marker : chart_->legend()->markers(series)) {
+                marker->setVisible(false);
+            }
+        }
+        first = false;
+        run = end;
+    }
+}
+
+void CurveDialog::fitValueAxis() {
+    double low = 0;
+    double high = 0;
+    bool any = false;
+    for (QAbstractSeries* series : chart_->series()) {
+        for (const QPointF& p : static_cast<QXYSeries*>(series)->points()) {
+            low = any ? std::min(low, p.y()) : p.y();
+            high = any ? std::max(high, p.y()) : p.y();
+            any = true;
+        }
+    }
+    if (!any) {
+        seAxis_->setRange(0, 1);
+        return;
+    }
+    // About eight steps of 1, 2 or 5 times a power of ten, at least 1 dB.
+    const double raw = std::max(1.0, (high - low) / 8);
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    const double fraction = raw / power;
+    const double step = (fraction <= 1 ? 1 : fraction <= 2 ? 2 : fraction <= 5 ? 5 : 10) * power;
+    const double bottom = std::floor(low / step) * step;
+    const double top = std::max(std::ceil(high / step) * step, bottom + step);
+    seAxis_->setRange(bottom, top);
+    seAxis_->setTickCount(static_cast<int>(std::lround((top - bottom) / step)) + 1);
+}
+
+bool CurveDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_->viewport()) {
+        if (event->type() == QEvent::MouseMove) {
+            showReadout(static_cast<QMouseEvent*>(event)->position());
+        } else if (event->type() == QEvent::Leave) {
+            readout_->clear();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CurveDialog::showReadout(const QPointF& position) {
+    const QPointF scene = view_->mapToScene(position.toPoint());
+    const QPointF inChart = chart_->mapFromScene(scene);
+    if (curve_.empty() || !chart_->plotArea().contains(inChart)) {
+        readout_->clear();
+        return;
+    }
+    const double f = chart_->mapToValue(inChart).x();
+    // The point nearest on the logarithmic axis.
+    auto next = std::lower_bound(curve_.begin(), curve_.end(), f,
+                                 [](const CurvePoint& p, double x) { return p.f < x; });
+    if (next == curve_.end()) {
+        --next;
+    } else if (next != curve_.begin() && std::log(f / std::prev(next)->f) < std::log(next->f / f)) {
+        --next;
+    }
+    const CurvePoint& point = *next;
+    QString text = QStringLiteral("f = %1 %2　").arg(approx(point.f), unitText(unit_));
+    text += point.handbook ? QStringLiteral("手册公式 %1 dB").arg(approx(*point.handbook))
+                           : QStringLiteral("手册公式无法计算：") + point.fault;
+    if (!referenceModelName(computation_).isEmpty()) {
+        text += point.reference ? QStringLiteral("　参考模型 %1 dB").arg(approx(*point.reference))
+                                : QStringLiteral("　参考模型无法计算");
+    }
+    readout_->setText(text);
+}
+
+QImage CurveDialog::picture(int scale) const {
+    QImage image(view_->size() * scale * view_->devicePixelRatio(), QImage::Format_ARGB32);
+    image.setDevicePixelRatio(view_->devicePixelRatio());
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    view_->render(&painter, QRectF(QPointF(0, 0), QSizeF(view_->size() * scale)),
+                  view_->viewport()->rect());
+    return image;
+}
+
+bool CurveDialog::writeData(const QString& path) {
+    const std::string csv = sweepCsv(computation_, band_);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(csv.data(), static_cast<qint64>(csv.size())) !=
+            static_cast<qint64>(csv.size()) ||
+        !file.commit()) {
+        tellWriteError(path, file.errorString(), QStringLiteral("导出数据"));
+        return false;
+    }
+    return true;
+}
+
+bool CurveDialog::writePicture(const QString& path, int scale) {
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        if (QFileInfo(path).suffix().compare(u"svg", Qt::CaseInsensitive) == 0) {
+            QSvgGenerator svg;
+            svg.setOutputDevice(&file);
+            const QSize size = view_->size() * scale;
+            svg.setSize(size);
+            svg.setViewBox(QRect(QPoint(0, 0), size));
+            svg.setTitle(windowTitle());
+            QPainter painter(&svg);
+            view_->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)), view_->viewport()->rect());
+            painter.end();
+            written = file.error() == QFileDevice::NoError;
+        } else {
+            written = picture(scale).save(&file, "PNG");
+        }
+        written = file.commit() && written;
+    }
+    if (!written) {
+        tellWriteError(path, file.errorString(), QStringLiteral("导出图片"));
+    }
+    return written;
+}
+
+void CurveDialog::tellWriteError(const QString& path, const QString& reason, const QString& title) {
+    hub_.showMessage(this, critical(QStringLiteral("无法写入文件“%1”：%2\n图中的数据没有改变，"
+                                                   "可以换一个位置再试。")
+                                        .arg(QDir::toNativeSeparators(path), reason),
+                                    title));
+}
+
+void CurveDialog::exportData() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("导出数据"), QStringLiteral("频率特性.csv"),
+        QStringLiteral("CSV 文件 (*.csv)"), nullptr, QFileDialog::DontUseNativeDialog);
+    if (!path.isEmpty()) {
+        writeData(path);
+    }
+}
+
+void CurveDialog::exportPicture() {
+    const QString pngOnce = QStringLiteral("PNG 图片，屏幕尺寸 (*.png)");
+    const QString pngTwice = QStringLiteral("PNG 图片，两倍尺寸 (*.png)");
+    const QString svgOnce = QStringLiteral("SVG 图片，屏幕尺寸 (*.svg)");
+    const QString svgTwice = QStringLiteral("SVG 图片，两倍尺寸 (*.svg)");
+    QString chosen = pngOnce;
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("导出图片"), QStringLiteral("频率特性.png"),
+        QStringList{pngOnce, pngTwice, svgOnce, svgTwice}.join(QStringLiteral(";;")), &chosen,
+        QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty()) {
+        return;
+    }
+    const bool svgChosen = chosen == svgOnce || chosen == svgTwice;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += svgChosen ? QStringLiteral(".svg") : QStringLiteral(".png");
+    }
+    writePicture(path, chosen == pngTwice || chosen == svgTwice ? 2 : 1);
+}
+
+void CurveDialog::copyPicture() {
+    QGuiApplication::clipboard()->setImage(picture(1));
+}
+
+} // namespace shieldcalc::ui

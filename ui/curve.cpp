@@ -6,6 +6,8 @@
 #include "core/shielding.h"
 #include "ui/fault_text.h"
 
+#include <charconv>
+#include <cmath>
 #include <sstream>
 
 namespace shieldcalc::ui {
@@ -37,10 +39,6 @@ QString materialName(const MaterialChoice& material) {
             .arg(approx(material.custom->sigmaR), approx(material.custom->muR));
     }
     return QStringLiteral("未选择");
-}
-
-QString numberText(float value) {
-    return QString::fromStdString(cli::shortestText(value));
 }
 
 } // namespace
@@ -201,6 +199,18 @@ QString inputsLine(const Computation& computation) {
             return parts.join(QStringLiteral("　"));
         },
         computation.input);
+}
+
+QString numberText(float value) {
+    // The shortest text that reads back as value; without an exponent in the
+    // range where one is not needed to read it.
+    const float magnitude = std::abs(value);
+    const bool plain = magnitude == 0 || (magnitude >= 1e-6f && magnitude < 1e10f);
+    char buffer[64];
+    const char* end =
+        plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr
+              : std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return QString::fromLatin1(buffer, end - buffer);
 }
 
 QString approx(double value) {

@@ -82,6 +82,10 @@ QString adviceText(const Advice& item);
 // notes).
 QStringList adviceLines(const Curve& curve, const PointResult& entered, FrequencyUnit unit);
 
+// A number as typed: the shortest text that reads back as value, without an
+// exponent from 1e-6 up to 1e10.
+QString numberText(float value);
+
 // A number for a reader: up to five significant digits.
 QString approx(double value);
 

@@ -1,6 +1,5 @@
 #include "ui/curve_dialog.h"
 
-#include "cli/json.h"
 #include "core/result_text.h"
 #include "ui/fault_text.h"
 #include "ui/form_builder.h"
@@ -158,8 +157,8 @@ CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& compu
     start_->setObjectName(QStringLiteral("start"));
     stop_->setObjectName(QStringLiteral("stop"));
     points_->setObjectName(QStringLiteral("points"));
-    start_->setText(QString::fromStdString(cli::shortestText(band_.start)));
-    stop_->setText(QString::fromStdString(cli::shortestText(band_.stop)));
+    start_->setText(numberText(band_.start));
+    stop_->setText(numberText(band_.stop));
     points_->setText(QString::number(band_.points));
     for (QLineEdit* field : {start_, stop_, points_}) {
         field->setFixedWidth(90);
@@ -189,7 +188,7 @@ CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& compu
     advice_->setWordWrap(true);
     advice_->setFocusPolicy(Qt::NoFocus);
     advice_->setSelectionMode(QAbstractItemView::NoSelection);
-    advice_->setFixedHeight(4 * fontMetrics().height() + 16);
+    advice_->setFixedHeight(5 * (fontMetrics().lineSpacing() + 4) + 8);
 
     auto* exportData = button(QStringLiteral("导出数据"), this, "exportData");
     auto* exportPicture = button(QStringLiteral("导出图片"), this, "exportPicture");
@@ -273,7 +272,7 @@ void CurveDialog::draw(const SweepGrid& band) {
         marker->setObjectName(QStringLiteral("marker"));
         const QString value = QString::fromStdString(resultText(*entered_.handbook)).trimmed();
         marker->setName(
-            QStringLiteral("输入频率 %1 %2：%3 dB").arg(approx(f), unitText(unit_), value));
+            QStringLiteral("输入频率 %1 %2：%3 dB").arg(numberText(f), unitText(unit_), value));
         marker->append(f, *entered_.handbook);
         marker->setMarkerSize(9);
         marker->setColor(kHandbookColour);

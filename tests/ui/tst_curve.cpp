@@ -8,6 +8,7 @@
 #include "ui/curve_dialog.h"
 #include "ui_test.h"
 
+#include "core/number_text.h"
 #include "core/sweep.h"
 
 #include <QChart>
@@ -172,6 +173,8 @@ private slots:
     void adviceWarningsFirst();
     void overlaysAddOneSeriesEach();
     void readoutFollowsThePointer();
+    void numbersReadBack_data();
+    void numbersReadBack();
 
 private:
     // Walks to the result window of case index and opens the curve.
@@ -482,6 +485,26 @@ void CurveTest::readoutFollowsThePointer() {
         readout.contains(QStringLiteral("手册公式 %1 dB").arg(ui::approx(*entered.handbook))) &&
             readout.contains(QStringLiteral("参考模型 %1 dB").arg(ui::approx(*entered.reference))),
         qPrintable(readout));
+}
+
+void CurveTest::numbersReadBack_data() {
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a thousandth") << 0.001f << "0.001";
+    QTest::newRow("a tenth") << 0.1f << "0.1";
+    QTest::newRow("a hundred thousand") << 1e5f << "100000";
+    QTest::newRow("a thousand times 100000") << 1e8f << "100000000";
+    QTest::newRow("below a millionth: exponent") << 1e-7f << "1e-07";
+    QTest::newRow("from 1e10: exponent") << 1e10f << "1e+10";
+    QTest::newRow("single precision's largest") << 3.4028235e38f << "3.4028235e+38";
+    QTest::newRow("negative") << -2.5f << "-2.5";
+}
+
+void CurveTest::numbersReadBack() {
+    QFETCH(float, value);
+    QFETCH(QString, text);
+    QCOMPARE(ui::numberText(value), text);
+    QCOMPARE(parseNumber(text.toStdString()), value);
 }
 
 QTEST_MAIN(CurveTest)

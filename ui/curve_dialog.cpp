@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScatterSeries>
+#include <QShortcut>
 #include <QSvgGenerator>
 #include <QValueAxis>
 
@@ -89,6 +90,8 @@ CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& compu
     setModal(true);
     setFont(songFont(Face::Plain));
     setFixedSize(kDialogSize);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { hub_.showAbout(this); });
 
     const QString unit = unitText(unit_);
     auto* inputs = new QLabel(inputsLine(computation), this);

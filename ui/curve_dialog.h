@@ -12,7 +12,7 @@
 // same inputs and band; the picture goes to PNG or SVG, once or twice the
 // size on screen, or to the clipboard. A file that cannot be written is told
 // in a message; nothing on screen changes. Closing ("关 闭", Esc, the close
-// box) changes nothing anywhere.
+// box) changes nothing anywhere. F1 shows About, as in every window.
 #pragma once
 
 #include "ui/computation.h"

@@ -173,6 +173,7 @@ private slots:
     void adviceWarningsFirst();
     void overlaysAddOneSeriesEach();
     void readoutFollowsThePointer();
+    void f1ShowsAbout();
     void numbersReadBack_data();
     void numbersReadBack();
 
@@ -231,6 +232,7 @@ void CurveTest::closingChangesNothing() {
     QCOMPARE(result->windowTitle(), kSolid);
     QCOMPARE(find<QLineEdit>("Frmsub3", "Text1")->text(), text);
     QCOMPARE(quitRequests, 0);
+    QVERIFY(messages.isEmpty());
     // The result window goes on as before: Back to the calculator, inputs kept.
     QVERIFY(click("Comm1"));
     QCOMPARE(visibleWindows(), QStringLiteral("Frmsub2"));
@@ -485,6 +487,18 @@ void CurveTest::readoutFollowsThePointer() {
         readout.contains(QStringLiteral("手册公式 %1 dB").arg(ui::approx(*entered.handbook))) &&
             readout.contains(QStringLiteral("参考模型 %1 dB").arg(ui::approx(*entered.reference))),
         qPrintable(readout));
+}
+
+void CurveTest::f1ShowsAbout() {
+    CurveDialog* dialog = open(2);
+    QVERIFY(dialog != nullptr);
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QTest::keyClick(dialog, Qt::Key_F1);
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].window, QStringLiteral("CurveDialog"));
+    QCOMPARE(messages[0].message.title, QStringLiteral("关于"));
+    QVERIFY(dialog->isVisible());
 }
 
 void CurveTest::numbersReadBack_data() {

@@ -6,7 +6,8 @@
 // box may have sat above it; it is closed as soon as it opens), each window
 // exists once, the result window is titled with one of the four calculations
 // whenever it is shown, no message box is larger than the screen or reads
-// its text as markup. Exit and the title-bar close box end the application:
+// its text as markup; the curve window over the result window is closed as
+// soon as it opens, like a message box. Exit and the title-bar close box end the application:
 // then no window may be visible, and the test starts the application again.
 //
 // On failure the test prints the seed and the last 20 actions. The
@@ -312,6 +313,12 @@ QString RandomActionsTest::brokenInvariant() {
 void RandomActionsTest::closeMessageBox() {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr) {
+        return;
+    }
+    // The curve window that "频率特性" opens over the result window is no
+    // message box: it is closed as one is, and tested on its own.
+    if (modal->objectName() == u"CurveDialog") {
+        modal->close();
         return;
     }
     const auto* box = qobject_cast<QMessageBox*>(modal);

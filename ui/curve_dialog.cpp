@@ -454,6 +454,7 @@ bool CurveDialog::writePicture(const QString& path, int scale) {
             svg.setOutputDevice(&file);
             const QSize size = view_->size() * scale;
             svg.setSize(size);
+            svg.setResolution(view_->logicalDpiX()); // as large as on the screen
             svg.setViewBox(QRect(QPoint(0, 0), size));
             svg.setTitle(windowTitle());
             QPainter painter(&svg);

@@ -62,12 +62,12 @@ public:
     std::span<const OptionSpec> specs() const { return specs_; }
 
 private:
-    void add(OptionSpec spec, std::string help, std::string name = {}) {
+    void add(OptionSpec option, std::string help, std::string name = {}) {
         if (!name.empty()) {
-            spec.name = texts_.emplace_back(std::move(name));
+            option.name = texts_.emplace_back(std::move(name));
         }
-        spec.help = texts_.emplace_back(std::move(help));
-        specs_.push_back(spec);
+        option.help = texts_.emplace_back(std::move(help));
+        specs_.push_back(option);
     }
 
     void addMaterial(std::string_view key, std::string_view option, std::string_view help) {

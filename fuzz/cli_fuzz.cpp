@@ -63,10 +63,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return std::ranges::find(args, arg) != args.end();
     };
     const bool batch = !args.empty() && args.front() == "batch";
+    // --help and --version answer with their text, whatever else is given.
+    const bool informational = given("--help") || given("--version");
     if (status == 2 && !batch) {
         require(out.str().empty(), "a usage error writes nothing on stdout");
     }
-    if (batch && given("--json") && !given("--help")) {
+    if (batch && given("--json") && !informational) {
         std::istringstream lines(out.str());
         for (std::string line; std::getline(lines, line);) {
             try {
@@ -75,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 require(false, "batch --json writes a line of valid JSON per row");
             }
         }
-    } else if (status != 2 && given("--sweep") && !given("--json") && !given("--help")) {
+    } else if (status != 2 && given("--sweep") && !given("--json") && !informational) {
         std::istringstream lines(out.str());
         std::string line;
         require(std::getline(lines, line) &&
@@ -84,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         while (std::getline(lines, line)) {
             require(std::ranges::count(line, ',') >= 5, "a sweep writes six fields a row");
         }
-    } else if (status != 2 && given("--json") && !given("--help")) {
+    } else if (status != 2 && given("--json") && !informational) {
         const std::string json = out.str();
         require(json.ends_with('\n') && json.find('\n') == json.size() - 1,
                 "--json writes one line");

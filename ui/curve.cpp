@@ -6,6 +6,7 @@
 #include "core/shielding.h"
 #include "ui/fault_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <sstream>
@@ -255,8 +256,9 @@ QString adviceText(const Advice& item) {
     return lead;
 }
 
-QStringList adviceLines(const Curve& curve, const PointResult& entered, FrequencyUnit unit) {
-    QStringList lines;
+std::vector<AdviceLine> adviceLines(const Curve& curve, const PointResult& entered,
+                                    FrequencyUnit unit) {
+    std::vector<AdviceLine> lines;
     // Each stretch of faulting points, with the reason of its first point.
     for (std::size_t i = 0; i < curve.size();) {
         if (curve[i].fault.isEmpty()) {
@@ -267,17 +269,61 @@ QStringList adviceLines(const Curve& curve, const PointResult& entered, Frequenc
         while (end < curve.size() && !curve[end].fault.isEmpty()) {
             ++end;
         }
-        lines.append(
-            QStringLiteral("警告：%1 %2 至 %3 %2 之间的 %4 个频点无法计算（曲线在此断开）：%5")
-                .arg(approx(curve[i].f), unitText(unit), approx(curve[end - 1].f))
-                .arg(end - i)
-                .arg(curve[i].fault));
+        lines.push_back(
+            {Severity::Warning,
+             QStringLiteral("警告：%1 %2 至 %3 %2 之间的 %4 个频点无法计算（曲线在此断开）：%5")
+                 .arg(approx(curve[i].f), unitText(unit), approx(curve[end - 1].f))
+                 .arg(end - i)
+                 .arg(curve[i].fault)});
         i = end;
     }
     for (const Advice& item : entered.advice) {
-        lines.append(adviceText(item));
+        lines.push_back({item.severity, adviceText(item)});
+    }
+    if (lines.empty()) {
+        lines.push_back({Severity::Note, QStringLiteral("在输入频率处没有需要注意的地方。")});
     }
     return lines;
+}
+
+std::optional<ValueAxisRange> valueAxisRange(std::span<const double> values) {
+    if (values.empty()) {
+        return std::nullopt;
+    }
+    const auto [lowest, highest] = std::ranges::minmax_element(values);
+    const double low = *lowest;
+    const double high = *highest;
+    // About eight steps of 1, 2 or 5 times a power of ten, at least 1 dB.
+    const double raw = std::max(1.0, (high - low) / 8);
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    const double fraction = raw / power;
+    const double step = (fraction <= 1 ? 1 : fraction <= 2 ? 2 : fraction <= 5 ? 5 : 10) * power;
+    const double bottom = std::floor(low / step) * step;
+    const double top = std::max(std::ceil(high / step) * step, bottom + step);
+    return ValueAxisRange{.bottom = bottom,
+                          .top = top,
+                          .ticks = static_cast<int>(std::lround((top - bottom) / step)) + 1};
+}
+
+std::size_t nearestPoint(const Curve& curve, double f) {
+    auto next = std::ranges::lower_bound(curve, f, std::less<>(), &CurvePoint::f);
+    if (next == curve.end()) {
+        --next;
+    } else if (next != curve.begin() && std::log(f / std::prev(next)->f) < std::log(next->f / f)) {
+        --next;
+    }
+    return static_cast<std::size_t>(next - curve.begin());
+}
+
+QString readoutText(const CurvePoint& point, FrequencyUnit unit, bool withReference) {
+    QString text = QStringLiteral("f = %1 %2　").arg(approx(point.f), unitText(unit));
+    text += point.handbook ? QStringLiteral("手册公式 %1 dB").arg(approx(*point.handbook))
+                           : QStringLiteral("手册公式无法计算：") + point.fault;
+    if (withReference) {
+        text += point.reference ? QStringLiteral("　参考模型 %1 dB").arg(approx(*point.reference))
+                                : QStringLiteral("　参考模型无法计算");
+    }
+    return text;
 }
 
 std::string sweepCsv(const Computation& computation, const SweepGrid& band) {

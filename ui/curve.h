@@ -8,6 +8,10 @@
 // above the entered frequency. sweepCsv is the command line's --sweep output
 // for the same inputs and band, byte for byte. The texts (the line of
 // inputs, the advice, the reasons of faults) are in Chinese.
+//
+// What the window decides is decided here, over the same plain data: the
+// range of the SE axis, the point under the pointer and its read-out, the
+// advice lines and how much each matters; the window only shows them.
 #pragma once
 
 #include "cli/calculations.h"
@@ -19,6 +23,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -77,10 +82,40 @@ QString inputsLine(const Computation& computation);
 
 // An advice item in plain Chinese: "警告：…", "提示：…".
 QString adviceText(const Advice& item);
+
+// A line of the advice list, and how much it matters.
+struct AdviceLine {
+    Severity severity;
+    QString text;
+
+    friend bool operator==(const AdviceLine&, const AdviceLine&) = default;
+};
 // The lines of the advice list: first the stretches of the curve that fault,
-// with their reason, then the advice at the entered point (warnings before
-// notes).
-QStringList adviceLines(const Curve& curve, const PointResult& entered, FrequencyUnit unit);
+// with their reason (warnings), then the advice at the entered point
+// (warnings before notes); one note saying so when there is nothing to say.
+std::vector<AdviceLine> adviceLines(const Curve& curve, const PointResult& entered,
+                                    FrequencyUnit unit);
+
+// The SE axis over the values drawn: from a multiple of the step at or below
+// the lowest value to one at or above the highest, the step about an eighth
+// of the span, 1, 2 or 5 times a power of ten and at least 1 dB; at least one
+// step. Absent when there are no values.
+struct ValueAxisRange {
+    double bottom;
+    double top;
+    int ticks; // lines across the plot, bottom and top included
+
+    friend bool operator==(const ValueAxisRange&, const ValueAxisRange&) = default;
+};
+std::optional<ValueAxisRange> valueAxisRange(std::span<const double> values);
+
+// The index of the point of curve (not empty, frequencies ascending) nearest
+// to f on a logarithmic axis; halfway, the higher one.
+std::size_t nearestPoint(const Curve& curve, double f);
+
+// The read-out of a point: its frequency, the handbook value or why there is
+// none, and with a model the reference value.
+QString readoutText(const CurvePoint& point, FrequencyUnit unit, bool withReference);
 
 // A number as typed: the shortest text that reads back as value, without an
 // exponent from 1e-6 up to 1e10.

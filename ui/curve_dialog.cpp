@@ -34,7 +34,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
+#include <vector>
 
 namespace shieldcalc::ui {
 
@@ -93,12 +93,33 @@ CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& compu
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this] { hub_.showAbout(this); });
 
-    const QString unit = unitText(unit_);
-    auto* inputs = new QLabel(inputsLine(computation), this);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(buildChart(), 1);
+    middle->addWidget(buildMetals());
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildInputsLine());
+    layout->addLayout(middle, 1);
+    layout->addWidget(buildReadout());
+    layout->addLayout(buildBandRow());
+    layout->addWidget(buildAdviceList());
+    layout->addLayout(buildButtons());
+
+    try {
+        draw(band_);
+    } catch (const SweepGridError& error) {
+        bandMessage_->setText(bandProblem(error.reason()));
+    }
+}
+
+QLabel* CurveDialog::buildInputsLine() {
+    auto* inputs = new QLabel(inputsLine(computation_), this);
     inputs->setObjectName(QStringLiteral("inputs"));
     inputs->setWordWrap(true);
     inputs->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return inputs;
+}
 
+QChartView* CurveDialog::buildChart() {
     chart_->setFont(font());
     chart_->legend()->setFont(font());
     chart_->legend()->setAlignment(Qt::AlignBottom);
@@ -108,7 +129,7 @@ CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& compu
     frequencyAxis_->setMinorTickCount(-1);
     // Solid, light minor lines: dashed ones cost more to draw than the curves.
     frequencyAxis_->setMinorGridLinePen(QPen(QColor(0xe8, 0xe8, 0xe8), 1));
-    frequencyAxis_->setTitleText(QStringLiteral("频率 f (%1)").arg(unit));
+    frequencyAxis_->setTitleText(QStringLiteral("频率 f (%1)").arg(unitText(unit_)));
     seAxis_->setTitleText(QStringLiteral("屏效 SE (dB)"));
     seAxis_->setLabelFormat(QStringLiteral("%g"));
     for (QAbstractAxis* axis :
@@ -123,14 +144,20 @@ CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& compu
     view_->setRenderHint(QPainter::Antialiasing);
     view_->viewport()->setMouseTracking(true);
     view_->viewport()->installEventFilter(this);
+    return view_;
+}
 
+QLabel* CurveDialog::buildReadout() {
     readout_ = new QLabel(this);
     readout_->setObjectName(QStringLiteral("readout"));
     readout_->setMinimumHeight(fontMetrics().height() + 4);
+    return readout_;
+}
 
+QGroupBox* CurveDialog::buildMetals() {
     auto* metals = new QGroupBox(QStringLiteral("对比材料"), this);
     auto* metalsLayout = new QVBoxLayout(metals);
-    const ListIndex current = listedMaterial(computation);
+    const ListIndex current = listedMaterial(computation_);
     for (std::size_t i = 0; i < kMaterials.size(); ++i) {
         auto* box = new QCheckBox(metalName(i), metals);
         box->setObjectName(
@@ -155,7 +182,10 @@ CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& compu
         overlays_[i] = box;
     }
     metalsLayout->addStretch();
+    return metals;
+}
 
+QHBoxLayout* CurveDialog::buildBandRow() {
     start_ = new QLineEdit(this);
     stop_ = new QLineEdit(this);
     points_ = new QLineEdit(this);
@@ -176,6 +206,7 @@ CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& compu
     bandMessage_->setPalette(warning);
 
     auto* bandRow = new QHBoxLayout;
+    const QString unit = unitText(unit_);
     const auto addField = [&](const QString& caption, QLineEdit* field) {
         auto* label = new QLabel(caption, this);
         label->setBuddy(field);
@@ -187,14 +218,20 @@ CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& compu
     addField(QStringLiteral("终止频率(%1):").arg(unit), stop_);
     addField(QStringLiteral("点数:"), points_);
     bandRow->addWidget(bandMessage_, 1);
+    return bandRow;
+}
 
+QListWidget* CurveDialog::buildAdviceList() {
     advice_ = new QListWidget(this);
     advice_->setObjectName(QStringLiteral("advice"));
     advice_->setWordWrap(true);
     advice_->setFocusPolicy(Qt::NoFocus);
     advice_->setSelectionMode(QAbstractItemView::NoSelection);
     advice_->setFixedHeight(5 * (fontMetrics().lineSpacing() + 4) + 8);
+    return advice_;
+}
 
+QHBoxLayout* CurveDialog::buildButtons() {
     auto* exportData = button(QStringLiteral("导出数据"), this, "exportData");
     auto* exportPicture = button(QStringLiteral("导出图片"), this, "exportPicture");
     auto* copy = button(QStringLiteral("复制"), this, "copy");
@@ -209,23 +246,7 @@ CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& compu
     }
     buttons->addStretch();
     buttons->addWidget(close);
-
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(view_, 1);
-    middle->addWidget(metals);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(inputs);
-    layout->addLayout(middle, 1);
-    layout->addWidget(readout_);
-    layout->addLayout(bandRow);
-    layout->addWidget(advice_);
-    layout->addLayout(buttons);
-
-    try {
-        draw(band_);
-    } catch (const SweepGridError& error) {
-        bandMessage_->setText(bandProblem(error.reason()));
-    }
+    return buttons;
 }
 
 void CurveDialog::applyBand() {
@@ -292,14 +313,11 @@ void CurveDialog::draw(const SweepGrid& band) {
     drawOverlays();
 
     advice_->clear();
-    for (const QString& line : adviceLines(curve_, entered_, unit_)) {
-        auto* item = new QListWidgetItem(line, advice_);
-        if (line.startsWith(QStringLiteral("警告"))) {
+    for (const AdviceLine& line : adviceLines(curve_, entered_, unit_)) {
+        auto* item = new QListWidgetItem(line.text, advice_);
+        if (line.severity == Severity::Warning) {
             item->setForeground(kWarningColour);
         }
-    }
-    if (advice_->count() == 0) {
-        advice_->addItem(QStringLiteral("在输入频率处没有需要注意的地方。"));
     }
 }
 
@@ -358,29 +376,19 @@ void CurveDialog::addRuns(const Curve& curve, std::optional<double> CurvePoint::
 }
 
 void CurveDialog::fitValueAxis() {
-    double low = 0;
-    double high = 0;
-    bool any = false;
+    std::vector<double> values;
     for (QAbstractSeries* series : chart_->series()) {
         for (const QPointF& p : static_cast<QXYSeries*>(series)->points()) {
-            low = any ? std::min(low, p.y()) : p.y();
-            high = any ? std::max(high, p.y()) : p.y();
-            any = true;
+            values.push_back(p.y());
         }
     }
-    if (!any) {
+    const std::optional<ValueAxisRange> range = valueAxisRange(values);
+    if (!range) {
         seAxis_->setRange(0, 1);
         return;
     }
-    // About eight steps of 1, 2 or 5 times a power of ten, at least 1 dB.
-    const double raw = std::max(1.0, (high - low) / 8);
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    const double fraction = raw / power;
-    const double step = (fraction <= 1 ? 1 : fraction <= 2 ? 2 : fraction <= 5 ? 5 : 10) * power;
-    const double bottom = std::floor(low / step) * step;
-    const double top = std::max(std::ceil(high / step) * step, bottom + step);
-    seAxis_->setRange(bottom, top);
-    seAxis_->setTickCount(static_cast<int>(std::lround((top - bottom) / step)) + 1);
+    seAxis_->setRange(range->bottom, range->top);
+    seAxis_->setTickCount(range->ticks);
 }
 
 bool CurveDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -401,24 +409,8 @@ void CurveDialog::showReadout(const QPointF& position) {
         readout_->clear();
         return;
     }
-    const double f = chart_->mapToValue(inChart).x();
-    // The point nearest on the logarithmic axis.
-    auto next = std::lower_bound(curve_.begin(), curve_.end(), f,
-                                 [](const CurvePoint& p, double x) { return p.f < x; });
-    if (next == curve_.end()) {
-        --next;
-    } else if (next != curve_.begin() && std::log(f / std::prev(next)->f) < std::log(next->f / f)) {
-        --next;
-    }
-    const CurvePoint& point = *next;
-    QString text = QStringLiteral("f = %1 %2　").arg(approx(point.f), unitText(unit_));
-    text += point.handbook ? QStringLiteral("手册公式 %1 dB").arg(approx(*point.handbook))
-                           : QStringLiteral("手册公式无法计算：") + point.fault;
-    if (!referenceModelName(computation_).isEmpty()) {
-        text += point.reference ? QStringLiteral("　参考模型 %1 dB").arg(approx(*point.reference))
-                                : QStringLiteral("　参考模型无法计算");
-    }
-    readout_->setText(text);
+    const CurvePoint& point = curve_[nearestPoint(curve_, chart_->mapToValue(inChart).x())];
+    readout_->setText(readoutText(point, unit_, !referenceModelName(computation_).isEmpty()));
 }
 
 QImage CurveDialog::picture(int scale) const {

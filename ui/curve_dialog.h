@@ -26,6 +26,8 @@
 class QChart;
 class QChartView;
 class QCheckBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -61,6 +63,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The parts of the window, each with the members it owns; the constructor
+    // lays them out.
+    QLabel* buildInputsLine();
+    QChartView* buildChart();
+    QGroupBox* buildMetals();
+    QLabel* buildReadout();
+    QHBoxLayout* buildBandRow();
+    QListWidget* buildAdviceList();
+    QHBoxLayout* buildButtons();
+
     // Reads the band fields and redraws; tells what is wrong with a band that
     // cannot be formed and keeps the curve.
     void applyBand();

@@ -1,0 +1,164 @@
+// What the curve window decides, checked over plain data without a window:
+// the range of the SE axis, the point nearest the pointer on the logarithmic
+// frequency axis, the read-out, and the advice lines with their severity.
+#include "ui/curve.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <vector>
+
+using namespace shieldcalc;
+using shieldcalc::ui::Curve;
+using shieldcalc::ui::CurvePoint;
+
+Q_DECLARE_METATYPE(std::vector<double>)
+
+namespace {
+
+Curve curveAt(const std::vector<float>& frequencies) {
+    Curve curve;
+    for (const float f : frequencies) {
+        curve.push_back({.f = f, .handbook = 40.0, .reference = 41.0, .fault = {}});
+    }
+    return curve;
+}
+
+// Whether step is 1, 2 or 5 times a power of ten, to within rounding.
+bool isRoundStep(double step) {
+    const double power = std::pow(10.0, std::floor(std::log10(step)));
+    const double fraction = step / power;
+    return std::abs(fraction - 1) < 1e-9 || std::abs(fraction - 2) < 1e-9 ||
+           std::abs(fraction - 5) < 1e-9 || std::abs(fraction - 10) < 1e-9;
+}
+
+} // namespace
+
+class CurveLogicTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void valueAxisRange_data();
+    void valueAxisRange();
+    void valueAxisRangeHoldsEveryValueInRoundSteps();
+    void nearestPointOnTheLogAxis_data();
+    void nearestPointOnTheLogAxis();
+    void readoutOfAFaultedPoint();
+    void adviceLinesCarryTheirSeverity();
+    void noAdviceIsOneNote();
+};
+
+void CurveLogicTest::valueAxisRange_data() {
+    QTest::addColumn<std::vector<double>>("values");
+    QTest::addColumn<double>("bottom");
+    QTest::addColumn<double>("top");
+    QTest::addColumn<int>("ticks");
+    // Worked by hand: step = 1, 2 or 5 x 10^k at or above an eighth of the span, at least 1.
+    QTest::newRow("one value: one 1 dB step around it")
+        << std::vector<double>{47.8} << 47.0 << 48.0 << 2;
+    QTest::newRow("one whole value: still one step")
+        << std::vector<double>{50.0} << 50.0 << 51.0 << 2;
+    QTest::newRow("span 70.95: steps of 10")
+        << std::vector<double>{-3.2, 67.75} << -10.0 << 70.0 << 9;
+    QTest::newRow("span 16: steps of 2") << std::vector<double>{20.0, 36.0} << 20.0 << 36.0 << 9;
+    QTest::newRow("span 30: steps of 5") << std::vector<double>{0.0, 30.0} << 0.0 << 30.0 << 7;
+    QTest::newRow("span 1000: steps of 200")
+        << std::vector<double>{0.0, 1000.0} << 0.0 << 1000.0 << 6;
+    QTest::newRow("below 0 only") << std::vector<double>{-12.5, -3.0} << -14.0 << -2.0 << 7;
+    QTest::newRow("in any order") << std::vector<double>{67.75, 10.0, 40.0} << 10.0 << 70.0 << 7;
+}
+
+void CurveLogicTest::valueAxisRange() {
+    QFETCH(std::vector<double>, values);
+    QFETCH(double, bottom);
+    QFETCH(double, top);
+    QFETCH(int, ticks);
+    const auto range = ui::valueAxisRange(values);
+    QVERIFY(range.has_value());
+    QCOMPARE(range->bottom, bottom);
+    QCOMPARE(range->top, top);
+    QCOMPARE(range->ticks, ticks);
+    QVERIFY(!ui::valueAxisRange({}).has_value());
+}
+
+void CurveLogicTest::valueAxisRangeHoldsEveryValueInRoundSteps() {
+    // Spans from a hundredth of a decibel to a million, at offsets either side of 0.
+    for (double span = 0.01; span < 1e6; span *= 1.37) {
+        for (const double low : {-250.3, -0.7, 0.0, 13.1, 119.9}) {
+            const std::vector<double> values{low, low + span};
+            const auto range = ui::valueAxisRange(values);
+            QVERIFY(range.has_value());
+            const int intervals = range->ticks - 1;
+            const double step = (range->top - range->bottom) / intervals;
+            const QByteArray what = QByteArray::number(low) + " + " + QByteArray::number(span);
+            QVERIFY2(range->bottom <= low && range->top >= low + span, what);
+            QVERIFY2(intervals >= 1 && intervals <= 10, what);
+            QVERIFY2(step >= 1 - 1e-9 && isRoundStep(step), what);
+        }
+    }
+}
+
+void CurveLogicTest::nearestPointOnTheLogAxis_data() {
+    QTest::addColumn<std::vector<float>>("frequencies");
+    QTest::addColumn<double>("f");
+    QTest::addColumn<int>("nearest");
+    const std::vector<float> decades{1, 10, 100};
+    QTest::newRow("below the first") << decades << 0.5 << 0;
+    QTest::newRow("just below sqrt(10)") << decades << 3.1 << 0;
+    QTest::newRow("just above sqrt(10)") << decades << 3.2 << 1;
+    // On a linear axis 5 is nearer to 1 than to 10.
+    QTest::newRow("nearer on the log axis, not the linear") << decades << 5.0 << 1;
+    QTest::newRow("on a point") << decades << 10.0 << 1;
+    QTest::newRow("just below sqrt(1000)") << decades << 31.0 << 1;
+    QTest::newRow("just above sqrt(1000)") << decades << 32.0 << 2;
+    QTest::newRow("beyond the last") << decades << 1000.0 << 2;
+    QTest::newRow("halfway: the higher") << std::vector<float>{1, 4} << 2.0 << 1;
+    QTest::newRow("a single point") << std::vector<float>{7} << 1e6 << 0;
+}
+
+void CurveLogicTest::nearestPointOnTheLogAxis() {
+    QFETCH(std::vector<float>, frequencies);
+    QFETCH(double, f);
+    QFETCH(int, nearest);
+    QCOMPARE(ui::nearestPoint(curveAt(frequencies), f), std::size_t(nearest));
+}
+
+void CurveLogicTest::readoutOfAFaultedPoint() {
+    const CurvePoint faulted{.f = 2.5f, .handbook = {}, .reference = {}, .fault = "溢出"};
+    QCOMPARE(ui::readoutText(faulted, FrequencyUnit::kHz, true),
+             QStringLiteral("f = 2.5 kHz　手册公式无法计算：溢出　参考模型无法计算"));
+    const CurvePoint computed{.f = 1000, .handbook = 67.75312, .reference = {}, .fault = {}};
+    QCOMPARE(ui::readoutText(computed, FrequencyUnit::MHz, false),
+             QStringLiteral("f = 1000 MHz　手册公式 67.753 dB"));
+}
+
+void CurveLogicTest::adviceLinesCarryTheirSeverity() {
+    Curve curve = curveAt({1, 2, 3, 4, 5, 6});
+    for (const int i : {1, 2, 4}) {
+        curve[std::size_t(i)].handbook.reset();
+        curve[std::size_t(i)].fault = i < 4 ? QStringLiteral("甲") : QStringLiteral("乙");
+    }
+    ui::PointResult entered;
+    entered.advice = {
+        {AdviceCode::ReferenceDiffers, Severity::Warning, {70, 62, 8}},
+        {AdviceCode::BoxOpeningsIgnored, Severity::Note, {}},
+    };
+    const std::vector<ui::AdviceLine> expected{
+        {Severity::Warning,
+         QStringLiteral("警告：2 kHz 至 3 kHz 之间的 2 个频点无法计算（曲线在此断开）：甲")},
+        {Severity::Warning,
+         QStringLiteral("警告：5 kHz 至 5 kHz 之间的 1 个频点无法计算（曲线在此断开）：乙")},
+        {Severity::Warning, QStringLiteral("警告：手册公式比参考模型高 8 dB，两者相差超过6 dB。")},
+        {Severity::Note, QStringLiteral("提示：封闭壳体模型未考虑开口和缝隙。")},
+    };
+    QCOMPARE(ui::adviceLines(curve, entered, FrequencyUnit::kHz), expected);
+}
+
+void CurveLogicTest::noAdviceIsOneNote() {
+    const std::vector<ui::AdviceLine> expected{
+        {Severity::Note, QStringLiteral("在输入频率处没有需要注意的地方。")}};
+    QCOMPARE(ui::adviceLines(curveAt({1, 2}), {}, FrequencyUnit::MHz), expected);
+}
+
+QTEST_GUILESS_MAIN(CurveLogicTest)
+#include "tst_curve_logic.moc"

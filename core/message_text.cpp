@@ -2,6 +2,7 @@
 
 #include "core/utf8.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -62,38 +63,74 @@ Shown shownByte(unsigned char byte) {
     return {buffer, 4};
 }
 
+// The piece that starts at text[i], moving i past it.
+Shown nextPiece(std::string_view text, std::size_t& i) {
+    const std::size_t start = i;
+    const auto cp = decodeUtf8(text, i);
+    return cp ? shownCharacter(*cp) : shownByte(static_cast<unsigned char>(text[start]));
+}
+
+// Where the pieces of text that lie within its last `bytes` bytes begin. A
+// byte that does not continue a sequence always begins a piece, and so does
+// a continuation byte with no such byte among the three before it, since no
+// sequence is longer than four bytes.
+std::size_t pieceStartNear(std::string_view text, std::size_t bytes) {
+    if (bytes >= text.size()) {
+        return 0;
+    }
+    const std::size_t from = text.size() - bytes;
+    const auto continues = [&](std::size_t k) {
+        return (static_cast<unsigned char>(text[k]) & 0xC0) == 0x80;
+    };
+    for (std::size_t back = 0; back < 4 && back <= from; ++back) {
+        if (!continues(from - back)) {
+            return from - back;
+        }
+    }
+    return from;
+}
+
 } // namespace
 
+// Reads the text's beginning and its end only: a long text costs what its
+// shortened form shows, not its length.
 std::string textForMessage(std::string_view text) {
-    std::vector<Shown> pieces;
-    std::size_t length = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t start = i;
-        const auto cp = decodeUtf8(text, i);
-        pieces.push_back(cp ? shownCharacter(*cp)
-                            : shownByte(static_cast<unsigned char>(text[start])));
-        length += pieces.back().length;
-    }
     std::string shown;
+    std::size_t length = 0, i = 0;
+    // Whole pieces from the front, one character left for "…".
+    const std::size_t headRoom = kQuotedLength / 2, tailRoom = kQuotedLength - 1 - headRoom;
+    std::size_t headEnd = 0, headBytes = 0;
+    while (i < text.size()) {
+        const Shown piece = nextPiece(text, i);
+        length += piece.length;
+        if (length > kQuotedLength) {
+            break;
+        }
+        shown += piece.text;
+        if (length <= headRoom) {
+            headEnd = shown.size();
+            headBytes = i;
+        }
+    }
     if (length <= kQuotedLength) {
-        for (const Shown& piece : pieces)
-            shown += piece.text;
         return shown;
     }
-    // Whole pieces from the front and from the back, one character left for "…".
-    const std::size_t headRoom = kQuotedLength / 2, tailRoom = kQuotedLength - 1 - headRoom;
-    std::size_t head = 0, used = 0;
-    while (used + pieces[head].length <= headRoom)
-        used += pieces[head++].length;
-    std::size_t tail = pieces.size();
-    used = 0;
-    while (used + pieces[tail - 1].length <= tailRoom)
-        used += pieces[--tail].length;
-    for (std::size_t k = 0; k < head; ++k)
-        shown += pieces[k].text;
+    shown.resize(headEnd);
     shown += "…";
-    for (std::size_t k = tail; k < pieces.size(); ++k)
-        shown += pieces[k].text;
+    // Every piece shows at least one character from at most four bytes, so
+    // the tail lies within the last 4 * (tailRoom + 1) bytes, after the head.
+    std::size_t k = std::max(headBytes, pieceStartNear(text, 4 * (tailRoom + 1)));
+    std::vector<Shown> tail;
+    while (k < text.size()) {
+        tail.push_back(nextPiece(text, k));
+    }
+    std::size_t first = tail.size(), used = 0;
+    while (first > 0 && used + tail[first - 1].length <= tailRoom) {
+        used += tail[--first].length;
+    }
+    for (std::size_t p = first; p < tail.size(); ++p) {
+        shown += tail[p].text;
+    }
     return shown;
 }
 

@@ -5,7 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace shieldcalc {
 namespace {
@@ -62,6 +67,23 @@ INSTANTIATE_TEST_SUITE_P(
                           s += "频";
                       return s;
                   }()},
+        QuoteCase{"stray_continuation_bytes_at_the_end",
+                  std::string(100, 'a') + std::string(100, '\x80'),
+                  std::string(20, 'a') + "…" + "\\x80\\x80\\x80\\x80"},
+        QuoteCase{"end_cut_inside_a_character",
+                  [] {
+                      std::string s(100, 'a');
+                      for (int i = 0; i < 30; ++i)
+                          s += "频";
+                      return s;
+                  }(),
+                  [] {
+                      std::string s(20, 'a');
+                      s += "…";
+                      for (int i = 0; i < 19; ++i)
+                          s += "频";
+                      return s;
+                  }()},
         QuoteCase{"escapes_never_split",
                   std::string(19, 'a') + "\xe2\x80\xae" + std::string(30, 'z'),
                   std::string(19, 'a') + "…" + std::string(19, 'z')}),
@@ -80,6 +102,22 @@ TEST(TextForMessage, AnyBytesGiveWellFormedTextOfBoundedLength) {
         EXPECT_NE(*cp, 0x7Fu);
     }
     EXPECT_LE(characters, kQuotedLength);
+}
+
+// A text whose middle lies in memory that cannot be read: quoting it must
+// read its beginning and end only, as a message shows no more of it.
+TEST(TextForMessage, ReadsOnlyTheBeginningAndTheEndOfALongText) {
+    const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    void* mapped =
+        mmap(nullptr, 3 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(mapped, MAP_FAILED);
+    char* bytes = static_cast<char*>(mapped);
+    std::fill(bytes, bytes + page, 'a');
+    std::fill(bytes + 2 * page, bytes + 3 * page, 'z');
+    ASSERT_EQ(mprotect(bytes + page, page, PROT_NONE), 0);
+    EXPECT_EQ(textForMessage(std::string_view(bytes, 3 * page)),
+              std::string(20, 'a') + "…" + std::string(19, 'z'));
+    munmap(mapped, 3 * page);
 }
 
 } // namespace

@@ -48,4 +48,13 @@ std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& i) {
     return cp;
 }
 
+bool isUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        if (!decodeUtf8(text, i)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace shieldcalc

@@ -16,4 +16,7 @@ namespace shieldcalc {
 // ill-formed sequence returns nothing and moves i past its first byte only.
 std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& i);
 
+// Whether the whole text is well-formed UTF-8.
+bool isUtf8(std::string_view text);
+
 } // namespace shieldcalc

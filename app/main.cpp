@@ -8,7 +8,40 @@
 #include <QCommandLineParser>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+
+namespace {
+
+constexpr const char* kNoDisplay =
+    "shieldcalc: the windows need a graphical display (a desktop session), and none could be\n"
+    "reached. shieldcalc-cli computes the same results without one.\n";
+
+// Whether a window system can be named: a platform chosen by -platform or
+// QT_QPA_PLATFORM is Qt's to judge, the default one (X11 or Wayland) needs a
+// display named in the environment.
+bool windowSystemNamed(const QStringList& arguments) {
+    const bool platformChosen = arguments.contains(QStringLiteral("-platform")) ||
+                                arguments.contains(QStringLiteral("--platform")) ||
+                                qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    return platformChosen || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// Qt ends the program with advice to reinstall it when no window system can
+// be started, for example when the display named cannot be reached; say what
+// it means instead.
+QtMessageHandler qtMessages = nullptr;
+void windowSystemMessages(QtMsgType type, const QMessageLogContext& context,
+                          const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fputs(kNoDisplay, stderr);
+        std::_Exit(1);
+    }
+    qtMessages(type, context, message);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("shieldcalc"));
@@ -35,7 +68,13 @@ int main(int argc, char* argv[]) {
         parser.process(noWindows); // prints and exits
     }
 
+    if (!windowSystemNamed(arguments)) {
+        std::fputs(kNoDisplay, stderr);
+        return 1;
+    }
+    qtMessages = qInstallMessageHandler(windowSystemMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtMessages);
     parser.process(app);
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty()) {
         std::fprintf(stderr, "shieldcalc: unexpected argument '%s'\n", qPrintable(extra.front()));

@@ -1,9 +1,12 @@
 #include "cli/batch.h"
 
-#include "cli/calculations.h"
-#include "cli/csv.h"
-#include "cli/json.h"
+#include "cli/input_texts.h"
+#include "cli/options.h"
+#include "core/calculations.h"
 #include "core/message_text.h"
+#include "io/csv.h"
+#include "io/json.h"
+#include "io/outcome.h"
 
 #include <algorithm>
 #include <fstream>
@@ -51,14 +54,15 @@ public:
         for (std::size_t i = 0; i < header.size(); ++i) {
             if (std::find(header.begin(), header.begin() + long(i), header[i]) !=
                 header.begin() + long(i)) {
-                throw CsvError(1, "the column '" + textForMessage(header[i]) + "' appears twice");
+                throw io::CsvError(1,
+                                   "the column '" + textForMessage(header[i]) + "' appears twice");
             }
             if (!known(header[i])) {
-                throw CsvError(1, "unknown column '" + textForMessage(header[i]) + "'");
+                throw io::CsvError(1, "unknown column '" + textForMessage(header[i]) + "'");
             }
         }
         if (!indexOf(kCalculationColumn)) {
-            throw CsvError(1, "no column 'calculation'");
+            throw io::CsvError(1, "no column 'calculation'");
         }
     }
 
@@ -78,16 +82,13 @@ private:
             return true;
         }
         bool found = false;
-        for (std::string_view calculation :
-             {kSolid.name, kAperture.name, kDoubleLayer.name, kEnclosure.name}) {
-            withCalculation(calculation, [&](const auto& c) {
-                for (const auto& field : c.fields) {
-                    found = found || field.key == name ||
-                            (field.kind() == FieldKind::Material &&
-                             (sigmaColumn(field.key) == name || muColumn(field.key) == name));
-                }
-            });
-        }
+        forEachCalculation([&](const auto& calculation) {
+            for (const auto& field : calculation.fields) {
+                found = found || field.key == name ||
+                        (field.kind() == FieldKind::Material &&
+                         (sigmaColumn(field.key) == name || muColumn(field.key) == name));
+            }
+        });
         return found;
     }
 
@@ -99,7 +100,8 @@ private:
 class CalculationColumns {
 public:
     template <class Input, class Result>
-    CalculationColumns(const Calculation<Input, Result>& calculation, const Columns& columns) {
+    CalculationColumns(const Calculation<Input, Result>& calculation, const Columns& columns)
+        : name_(calculation.name), sources_(sourceChoices(calculation.sources)) {
         std::vector<bool> used(columns.size(), false);
         const auto add = [&](std::string_view key) {
             const std::optional<std::size_t> index = columns.indexOf(key);
@@ -131,13 +133,18 @@ public:
         });
         return found == keys_.end() ? std::nullopt : found->second;
     }
+    std::string_view name() const { return name_; }
     const std::vector<std::size_t>& unused() const { return unused_; }
+    // The words of the calculation's sources.
+    std::span<const Choice> sources() const { return sources_; }
 
 private:
     // The keys are views of the field tables and of the property names.
     using Key = std::pair<std::string_view, std::optional<std::size_t>>;
+    std::string_view name_; // of the calculation
     std::vector<Key> keys_;
     std::vector<std::size_t> unused_;
+    std::vector<Choice> sources_;
 };
 
 // One row's cells as the texts of a calculation's inputs.
@@ -162,22 +169,23 @@ private:
 
 // What one row gives: the SE and its text, or why there is none.
 struct RowResult {
-    Outcome outcome;
+    io::Outcome outcome;
     std::string calculation;
-    JsonObject inputs;
+    io::JsonObject inputs;
 };
 
 class BatchRun {
 public:
-    BatchRun(const Columns& columns, bool json)
-        : columns_(columns), json_(json), solid_(kSolid, columns), aperture_(kAperture, columns),
-          doubleLayer_(kDoubleLayer, columns), enclosure_(kEnclosure, columns) {}
+    BatchRun(const Columns& columns, bool json) : columns_(columns), json_(json) {
+        forEachCalculation(
+            [&](const auto& calculation) { calculations_.emplace_back(calculation, columns); });
+    }
 
     // Computes one row; false when it failed.
     bool run(const std::vector<std::string>& row, long line, std::string& output) {
         const RowResult result = compute(row);
         if (json_) {
-            JsonObject object;
+            io::JsonObject object;
             object.addNumber("line", std::to_string(line));
             if (result.outcome.computed) {
                 object.addString("calculation", result.calculation)
@@ -190,14 +198,14 @@ public:
             output += object.text();
         } else {
             for (const std::string& cell : row) {
-                appendCsvField(output, cell);
+                io::appendCsvField(output, cell);
                 output += ',';
             }
             output += result.outcome.se;
             output += ',';
-            appendCsvField(output, result.outcome.display);
+            io::appendCsvField(output, result.outcome.display);
             output += ',';
-            appendCsvField(output, result.outcome.error);
+            io::appendCsvField(output, result.outcome.error);
         }
         output += '\n';
         return result.outcome.computed;
@@ -222,12 +230,12 @@ private:
                     throw UsageError("source: a value is required");
                 }
                 const SourceChoice source =
-                    sourceAt(readChoice(kSourceColumn, *sourceText, calculation.sources).index);
+                    sourceAt(readChoice(kSourceColumn, *sourceText, columns.sources()).index);
                 const auto input = readInput(calculation.fields, texts);
-                result.outcome = evaluate(calculation, input, source);
+                result.outcome = io::evaluate(calculation, input, source);
                 if (json_) {
                     result.calculation = calculation.name;
-                    result.inputs = jsonInputs(calculation.fields, input, source);
+                    result.inputs = io::jsonInputs(calculation.fields, input, source);
                 }
             });
             if (!known) {
@@ -241,15 +249,12 @@ private:
     }
 
     const CalculationColumns& columnsOf(std::string_view name) const {
-        return name == kSolid.name         ? solid_
-               : name == kAperture.name    ? aperture_
-               : name == kDoubleLayer.name ? doubleLayer_
-                                           : enclosure_;
+        return *std::ranges::find(calculations_, name, &CalculationColumns::name);
     }
 
     const Columns& columns_;
     bool json_;
-    CalculationColumns solid_, aperture_, doubleLayer_, enclosure_;
+    std::vector<CalculationColumns> calculations_; // in the order of the registry
 };
 
 int usageError(std::ostream& err, std::string_view message) {
@@ -258,18 +263,18 @@ int usageError(std::ostream& err, std::string_view message) {
 }
 
 int runOn(std::istream& in, bool json, std::ostream& out, std::ostream& err) {
-    CsvReader reader(in);
+    io::CsvReader reader(in);
     std::string output;
     bool allComputed = true;
     try {
         std::vector<std::string> row;
         if (!reader.next(row)) {
-            throw CsvError(1, "no header row");
+            throw io::CsvError(1, "no header row");
         }
         const Columns columns(row);
         if (!json) {
             for (const std::string& name : row) {
-                appendCsvField(output, name);
+                io::appendCsvField(output, name);
                 output += ',';
             }
             output += "se_db,display,error\n";
@@ -280,9 +285,9 @@ int runOn(std::istream& in, bool json, std::ostream& out, std::ostream& err) {
                 continue; // an empty line
             }
             if (row.size() != columns.size()) {
-                throw CsvError(reader.line(), std::to_string(row.size()) +
-                                                  " fields where the header has " +
-                                                  std::to_string(columns.size()));
+                throw io::CsvError(reader.line(), std::to_string(row.size()) +
+                                                      " fields where the header has " +
+                                                      std::to_string(columns.size()));
             }
             allComputed = run.run(row, reader.line(), output) && allComputed;
             if (output.size() >= kFlushSize) {
@@ -290,7 +295,7 @@ int runOn(std::istream& in, bool json, std::ostream& out, std::ostream& err) {
                 output.clear();
             }
         }
-    } catch (const CsvError& error) {
+    } catch (const io::CsvError& error) {
         out << output;
         err << kProgram << ": " << error.what() << '\n';
         return 2;

@@ -1,12 +1,17 @@
 #include "cli/cli.h"
 
 #include "cli/batch.h"
-#include "cli/calculations.h"
-#include "cli/json.h"
+#include "cli/input_texts.h"
 #include "cli/options.h"
 #include "cli/sweep.h"
+#include "core/calculations.h"
 #include "core/message_text.h"
+#include "core/reference.h"
 #include "core/version.h"
+#include "io/json.h"
+#include "io/outcome.h"
+#include "io/sweep_table.h"
+#include "io/wording.h"
 
 #include <algorithm>
 #include <deque>
@@ -24,17 +29,16 @@ constexpr std::string_view kProgram = "shieldcalc-cli";
 constexpr OptionSpec kJsonOption{"--json", OptionKind::Flag, false, "",
                                  "print one JSON object instead of a line of text"};
 
-constexpr std::string_view kFrequencyKey = "f";
-
 // The options of a calculation, read from its field table: the source, each
 // field (a material also by its two properties), --json, then those of a
 // sweep and --reference. A sweep takes the place of the frequency.
 class CommandOptions {
 public:
     template <class Input, class Result>
-    CommandOptions(const Calculation<Input, Result>& calculation, bool sweeping) {
+    CommandOptions(const Calculation<Input, Result>& calculation, bool sweeping)
+        : sources_(sourceChoices(calculation.sources)) {
         specs_.push_back({"--source", OptionKind::Choice, true, calculation.sourceMetavar,
-                          calculation.sourceHelp, calculation.sources});
+                          calculation.sourceHelp, sources_});
         for (const Field<Input>& field : calculation.fields) {
             switch (field.kind()) {
             case FieldKind::Number:
@@ -85,6 +89,7 @@ private:
             std::string(muOption(key)));
     }
 
+    std::vector<Choice> sources_;   // the words of --source
     std::deque<std::string> texts_; // names and help texts made here
     std::vector<OptionSpec> specs_;
 };
@@ -204,12 +209,8 @@ void writeProgramHelp(std::ostream& out) {
     const auto writeCommand = [&](std::string_view name, std::string_view summary) {
         out << "  " << name << std::string(11 - name.size(), ' ') << summary << '\n';
     };
-    for (std::string_view name :
-         {kSolid.name, kAperture.name, kDoubleLayer.name, kEnclosure.name}) {
-        withCalculation(name, [&](const auto& calculation) {
-            writeCommand(calculation.name, calculation.summary);
-        });
-    }
+    forEachCalculation(
+        [&](const auto& calculation) { writeCommand(calculation.name, calculation.summary); });
     writeCommand(kBatchCommand, kBatchSummary);
     out << "\noptions:\n"
         << "  --help     print this help\n"
@@ -263,34 +264,36 @@ int runCommand(const Calculation<Input, Result>& calculation,
         return kExitUsage;
     }
     if (grid) {
-        return writeSweep(calculation, input, source, *grid, json, out);
+        return io::writeSweep(calculation, input, source, *grid, json, out) ? kExitSuccess
+                                                                            : kExitArithmeticFault;
     }
-    const Outcome outcome = evaluate(calculation, input, source);
+    const io::Outcome outcome = io::evaluate(calculation, input, source);
     if (!outcome.computed) {
         writeMessage(outcome.error);
         if (json) {
-            out << JsonObject().addString("error", outcome.error).text() << '\n';
+            out << io::JsonObject().addString("error", outcome.error).text() << '\n';
         }
         return kExitArithmeticFault;
     }
     const std::optional<double> referenceDb = referenceSE(input, source);
     const std::vector<Advice> advice = validityAdvice(input, source, {outcome.value, referenceDb});
     if (json) {
-        JsonObject object;
+        io::JsonObject object;
         object.addString("calculation", calculation.name)
-            .addObject("inputs", jsonInputs(calculation.fields, input, source))
+            .addObject("inputs", io::jsonInputs(calculation.fields, input, source))
             .addNumber("se_db", outcome.se)
             .addString("display", outcome.display);
-        addOptionalNumber(object, "reference_db", referenceDb)
-            .addArray("advice", adviceJson(advice));
+        io::addOptionalNumber(object, "reference_db", referenceDb)
+            .addArray("advice", io::adviceJson(advice));
         out << object.text() << '\n';
     } else {
         out << "SE = " << outcome.se << " dB\n";
         if (reference) {
             out << "reference SE = "
-                << (referenceDb ? shortestText(*referenceDb) + " dB" : std::string("none")) << '\n';
+                << (referenceDb ? io::shortestText(*referenceDb) + " dB" : std::string("none"))
+                << '\n';
             for (const Advice& item : advice) {
-                out << adviceText(item) << '\n';
+                out << io::adviceText(item) << '\n';
             }
         }
     }

@@ -119,7 +119,7 @@ const AdviceInfo& adviceInfo(AdviceCode code) {
 
 std::vector<Advice> validityAdvice(const SolidShieldInput& in, SourceChoice source,
                                    const Results& results) {
-    constexpr auto unit = FrequencyUnit::MHz;
+    constexpr auto unit = SolidShieldInput::kFrequencyUnit;
     Profile p{source, inHertz(in.f, unit)};
     p.distanceCm = in.r;
     p.absorptionDb = absorptionDb(in.material, in.f, unit, in.l);
@@ -129,7 +129,7 @@ std::vector<Advice> validityAdvice(const SolidShieldInput& in, SourceChoice sour
 
 std::vector<Advice> validityAdvice(const DoubleLayerInput& in, SourceChoice source,
                                    const Results& results) {
-    constexpr auto unit = FrequencyUnit::kHz;
+    constexpr auto unit = DoubleLayerInput::kFrequencyUnit;
     Profile p{source, inHertz(in.f, unit)};
     p.distanceCm = in.r1;
     const auto a1 = absorptionDb(in.material1, in.f, unit, in.l1);
@@ -144,7 +144,7 @@ std::vector<Advice> validityAdvice(const DoubleLayerInput& in, SourceChoice sour
 
 std::vector<Advice> validityAdvice(const ApertureInput& in, SourceChoice source,
                                    const Results& results) {
-    constexpr auto unit = FrequencyUnit::kHz;
+    constexpr auto unit = ApertureInput::kFrequencyUnit;
     Profile p{source, inHertz(in.f, unit)};
     p.distanceCm = in.r;
     p.circularHole = in.shape == static_cast<ListIndex>(HoleShape::CircularHole);
@@ -158,7 +158,7 @@ std::vector<Advice> validityAdvice(const ApertureInput& in, SourceChoice source,
 
 std::vector<Advice> validityAdvice(const EnclosureInput& in, SourceChoice source,
                                    const Results& results) {
-    constexpr auto unit = FrequencyUnit::kHz;
+    constexpr auto unit = EnclosureInput::kFrequencyUnit;
     Profile p{source, inHertz(in.f, unit)};
     p.absorptionDb = absorptionDb(in.material, in.f, unit, in.l);
     p.ironMuR = ironMuR(in.material, in.f, unit);

@@ -45,7 +45,8 @@ double holeRatio(HoleShape shape, FieldSource source, const ApertureInput& in) {
 
 ApertureTerms apertureTerms(const ApertureInput& in, SourceChoice source) {
     checked::requireFinite({in.l, in.f, in.D, in.r, in.a, in.b, in.n, in.w});
-    const Material m = materialOf(in.material, in.f, FrequencyUnit::kHz, kApertureMaterialTable);
+    const Material m =
+        materialOf(in.material, in.f, ApertureInput::kFrequencyUnit, kApertureMaterialTable);
     ApertureTerms t;
 
     if (in.shape == static_cast<ListIndex>(HoleShape::RectangularHole) ||

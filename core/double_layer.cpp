@@ -32,9 +32,9 @@ template <class Formula> auto forSheet(int sheet, Formula formula) {
 
 float doubleLayerSE(const DoubleLayerInput& in, SourceChoice source) {
     checked::requireFinite({in.f, in.l1, in.r1, in.l2, in.r2});
-    constexpr auto kHz = FrequencyUnit::kHz;
-    const Material m1 = materialOf(in.material1, in.f, kHz);
-    const Material m2 = materialOf(in.material2, in.f, kHz);
+    constexpr auto unit = DoubleLayerInput::kFrequencyUnit;
+    const Material m1 = materialOf(in.material1, in.f, unit);
+    const Material m2 = materialOf(in.material2, in.f, unit);
     if (!source)
         return 0;
     const Step s(Quantity::ShieldingEffectiveness);
@@ -49,8 +49,8 @@ float doubleLayerSE(const DoubleLayerInput& in, SourceChoice source) {
     const float R2 = forSheet(2, [&] { return storeR.store(reflectionLoss(*source, F, d, m2)); });
     const float Zs1 = forSheet(1, [&] { return sheetImpedance(F, m1); });
     const float Zs2 = forSheet(2, [&] { return sheetImpedance(F, m2); });
-    const float Zw1 = forSheet(1, [&] { return waveImpedance(*source, in.f, in.r1, kHz); });
-    const float Zw2 = forSheet(2, [&] { return waveImpedance(*source, in.f, d, kHz); });
+    const float Zw1 = forSheet(1, [&] { return waveImpedance(*source, in.f, in.r1, unit); });
+    const float Zw2 = forSheet(2, [&] { return waveImpedance(*source, in.f, d, unit); });
     const float rho1 = forSheet(1, [&] { return reflectionCoefficient(Zw1, Zs1).rho; });
     const float rho2 = forSheet(2, [&] { return reflectionCoefficient(Zw2, Zs2).rho; });
     const float G = gapCorrection(in.f, in.r2, rho1, rho2);

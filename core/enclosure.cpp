@@ -11,7 +11,7 @@ using checked::tenTo;
 
 EnclosureTerms enclosureTerms(const EnclosureInput& in, SourceChoice source) {
     checked::requireFinite({in.f, in.l, in.a, in.b, in.h});
-    const Material m = materialOf(in.material, in.f, FrequencyUnit::kHz);
+    const Material m = materialOf(in.material, in.f, EnclosureInput::kFrequencyUnit);
     EnclosureTerms t;
 
     const Step hz(Quantity::FrequencyInHertz);

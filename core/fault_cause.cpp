@@ -1,5 +1,7 @@
 #include "core/fault_cause.h"
 
+#include "core/fields.h"
+
 #include <array>
 
 namespace shieldcalc {
@@ -26,7 +28,7 @@ std::optional<FaultCause> faultCause(const ArithmeticFault& fault, const SolidSh
     if (!input.material.chosen())
         return nothingChosen("material");
     if (input.f <= 0)
-        return notPositive("f", input.f);
+        return notPositive(kFrequencyKey, input.f);
     if (nearField(source) && input.r <= 0)
         return notPositive("r", input.r, CauseCase::NearField, source);
     if (fault.quantity() == Quantity::MultipleReflectionCorrection && input.l <= 0)
@@ -41,7 +43,7 @@ std::optional<FaultCause> faultCause(const ArithmeticFault& fault, const DoubleL
     if (fault.sheet() == 2 && !input.material2.chosen())
         return nothingChosen("material2");
     if (input.f <= 0)
-        return notPositive("f", input.f);
+        return notPositive(kFrequencyKey, input.f);
     if (fault.sheet() == 1 && nearField(source) && input.r1 <= 0)
         return notPositive("r1", input.r1, CauseCase::NearField, source);
     // With r2 = 0 the gap term takes the logarithm of 1 - rho1 * rho2, which
@@ -64,12 +66,12 @@ std::optional<FaultCause> faultCause(const ArithmeticFault& fault, const Apertur
         break;
     case Quantity::Wavelength: // the electric source's 3e8 / f
         if (input.f == 0)
-            return notPositive("f", input.f);
+            return notPositive(kFrequencyKey, input.f);
         break;
     case Quantity::HoleRatio:      // D / r with the magnetic source
     case Quantity::HoleReflection: // the logarithm of k = 0
         if (!nearField(source) && input.f == 0)
-            return notPositive("f", input.f);
+            return notPositive(kFrequencyKey, input.f);
         if (nearField(source) && input.r == 0)
             return notPositive("r", input.r, CauseCase::NearField, source);
         break;
@@ -81,13 +83,13 @@ std::optional<FaultCause> faultCause(const ArithmeticFault& fault, const Apertur
         break;
     case Quantity::SkinDepthFactor: // the square root of f * muR * sigmaR
         if (input.f < 0)
-            return notPositive("f", input.f);
+            return notPositive(kFrequencyKey, input.f);
         break;
     case Quantity::ConductorWidthCorrection: // (b * skin-depth factor)^-2.3
         if (!input.material.chosen())
             return nothingChosen("material");
         if (input.f == 0)
-            return notPositive("f", input.f);
+            return notPositive(kFrequencyKey, input.f);
         if (input.b <= 0)
             return notPositive("b", input.b);
         break;
@@ -132,7 +134,7 @@ std::optional<FaultCause> faultCause(const ArithmeticFault& fault, const Enclosu
         if (!input.material.chosen())
             return nothingChosen("material");
         if (input.f <= 0)
-            return notPositive("f", input.f);
+            return notPositive(kFrequencyKey, input.f);
         break;
     case Quantity::EquivalentRadius: // the cube root of a negative volume
         return flatDimension(input, true);

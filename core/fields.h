@@ -55,6 +55,10 @@ template <class Input> struct Field {
     }
 };
 
+// The key of the frequency, the input every calculation has and a sweep
+// varies; its unit is the input record's kFrequencyUnit.
+inline constexpr std::string_view kFrequencyKey = "f";
+
 // The hole shapes of the aperture calculation, in list order, by key.
 inline constexpr std::array<std::string_view, 2> kHoleShapeKeys{"rect", "circle"};
 
@@ -100,7 +104,8 @@ const Field<Input>* firstMissing(std::span<const Field<Input>> fields, SourceCho
 inline constexpr Field<SolidShieldInput> kSolidShieldFields[] = {
     {"material", "--material", "Combo1", "", Needed::Always, "M", "material", "material", nullptr,
      &SolidShieldInput::material},
-    {"f", "-f", "Text1", "MHz", Needed::Always, "MHZ", "frequency", "frequency f",
+    {kFrequencyKey, "-f", "Text1", unitName(SolidShieldInput::kFrequencyUnit), Needed::Always,
+     unitMetavar(SolidShieldInput::kFrequencyUnit), "frequency", "frequency f",
      &SolidShieldInput::f},
     {"l", "-l", "Text2", "cm", Needed::Always, "CM", "wall thickness", "wall thickness l",
      &SolidShieldInput::l},
@@ -117,8 +122,8 @@ inline constexpr Field<ApertureInput> kApertureFields[] = {
      &ApertureInput::material},
     {"l", "-l", "Text1", "cm", Needed::Always, "CM", "hole depth", "hole depth l",
      &ApertureInput::l},
-    {"f", "-f", "Text2", "kHz", Needed::Always, "KHZ", "frequency", "frequency f",
-     &ApertureInput::f},
+    {kFrequencyKey, "-f", "Text2", unitName(ApertureInput::kFrequencyUnit), Needed::Always,
+     unitMetavar(ApertureInput::kFrequencyUnit), "frequency", "frequency f", &ApertureInput::f},
     {"a", "-a", "Text5", "cm*cm", Needed::Always, "CM2", "area of one hole", "hole area a",
      &ApertureInput::a},
     {"n", "-n", "Text7", "", Needed::Always, "PER_CM2", "number of holes per square centimetre",
@@ -134,7 +139,8 @@ inline constexpr Field<ApertureInput> kApertureFields[] = {
 };
 
 inline constexpr Field<DoubleLayerInput> kDoubleLayerFields[] = {
-    {"f", "-f", "Text1", "kHz", Needed::Always, "KHZ", "frequency", "frequency f",
+    {kFrequencyKey, "-f", "Text1", unitName(DoubleLayerInput::kFrequencyUnit), Needed::Always,
+     unitMetavar(DoubleLayerInput::kFrequencyUnit), "frequency", "frequency f",
      &DoubleLayerInput::f},
     {"l1", "--l1", "Text2", "cm", Needed::Always, "CM", "thickness of the first sheet",
      "thickness l1", &DoubleLayerInput::l1},
@@ -153,8 +159,8 @@ inline constexpr Field<DoubleLayerInput> kDoubleLayerFields[] = {
 inline constexpr Field<EnclosureInput> kEnclosureFields[] = {
     {"material", "--material", "Combo1", "", Needed::Always, "M", "material", "material", nullptr,
      &EnclosureInput::material},
-    {"f", "-f", "Text1", "kHz", Needed::Always, "KHZ", "frequency", "frequency f",
-     &EnclosureInput::f},
+    {kFrequencyKey, "-f", "Text1", unitName(EnclosureInput::kFrequencyUnit), Needed::Always,
+     unitMetavar(EnclosureInput::kFrequencyUnit), "frequency", "frequency f", &EnclosureInput::f},
     {"l", "-l", "Text2", "cm", Needed::Always, "CM", "wall thickness", "wall thickness l",
      &EnclosureInput::l},
     {"a", "-a", "Text3", "cm", Needed::Always, "CM", "length of the box", "length a",

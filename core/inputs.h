@@ -2,10 +2,12 @@
 //
 // A front end converts what the user typed into these records (numbers in
 // single precision, exactly as entered and in the units of the form) and
-// passes the field source beside them. A list index of -1 means that nothing
-// is chosen in that drop-down list, and so does a MaterialChoice that names
-// neither a list entry nor a material of the user's own; the computations accept it and fail, with
-// an ArithmeticFault, at the first formula that cannot be evaluated without it.
+// passes the field source beside them. Each record declares the unit of its
+// frequency f once, as kFrequencyUnit; everything that needs the unit reads it
+// there. A list index of -1 means that nothing is chosen in that drop-down
+// list, and so does a MaterialChoice that names neither a list entry nor a
+// material of the user's own; the computations accept it and fail, with an
+// ArithmeticFault, at the first formula that cannot be evaluated without it.
 #pragma once
 
 #include "core/materials.h"
@@ -31,15 +33,17 @@ enum class HoleShape : std::int16_t {
 
 // A solid single-layer sheet.
 struct SolidShieldInput {
-    float f = 0; // frequency, MHz
-    float l = 0; // wall thickness, cm
+    static constexpr FrequencyUnit kFrequencyUnit = FrequencyUnit::MHz; // the unit of f
+    float f = 0;                                                        // frequency, MHz
+    float l = 0;                                                        // wall thickness, cm
     float r = 0; // distance from the source, cm (0 when not given)
     MaterialChoice material;
 };
 
 // Two parallel sheets with a gap between them.
 struct DoubleLayerInput {
-    float f = 0;  // frequency, kHz
+    static constexpr FrequencyUnit kFrequencyUnit = FrequencyUnit::kHz; // the unit of f
+    float f = 0;                                                        // frequency, kHz
     float l1 = 0; // thickness of the first sheet, cm
     float r1 = 0; // distance from the source to the first sheet, cm
     MaterialChoice material1;
@@ -50,7 +54,8 @@ struct DoubleLayerInput {
 
 // A sheet perforated by an array of identical holes.
 struct ApertureInput {
-    ListIndex shape = kNoChoice; // a HoleShape value, or -1
+    static constexpr FrequencyUnit kFrequencyUnit = FrequencyUnit::kHz; // the unit of f
+    ListIndex shape = kNoChoice;                                        // a HoleShape value, or -1
     MaterialChoice material;
     float l = 0; // hole depth, cm
     float f = 0; // frequency, kHz
@@ -64,11 +69,12 @@ struct ApertureInput {
 
 // A closed rectangular box.
 struct EnclosureInput {
-    float f = 0; // frequency, kHz
-    float l = 0; // wall thickness, cm
-    float a = 0; // length, cm
-    float b = 0; // width, cm
-    float h = 0; // height, cm
+    static constexpr FrequencyUnit kFrequencyUnit = FrequencyUnit::kHz; // the unit of f
+    float f = 0;                                                        // frequency, kHz
+    float l = 0;                                                        // wall thickness, cm
+    float a = 0;                                                        // length, cm
+    float b = 0;                                                        // width, cm
+    float h = 0;                                                        // height, cm
     MaterialChoice material;
 };
 

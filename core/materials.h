@@ -28,6 +28,15 @@ inline constexpr ListIndex kNoChoice = -1;
 
 enum class FrequencyUnit { MHz, kHz };
 
+// The unit as written after a number ("MHz") and as the value of an option
+// in a usage line ("MHZ").
+constexpr std::string_view unitName(FrequencyUnit unit) {
+    return unit == FrequencyUnit::MHz ? "MHz" : "kHz";
+}
+constexpr std::string_view unitMetavar(FrequencyUnit unit) {
+    return unit == FrequencyUnit::MHz ? "MHZ" : "KHZ";
+}
+
 // A permeability that falls with frequency: muR[i] up to (not including)
 // the i-th limit, the last value from the last limit on. Both columns of
 // limits are the same physical frequencies.

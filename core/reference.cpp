@@ -106,11 +106,11 @@ double speedOfLight() {
 }
 
 std::optional<double> referenceSE(const SolidShieldInput& in, SourceChoice source) {
-    const double f = inHertz(in.f, FrequencyUnit::MHz);
+    const double f = inHertz(in.f, SolidShieldInput::kFrequencyUnit);
     if (!source || !(f > 0) || !(in.l >= 0))
         return std::nullopt;
     const double omega = 2 * std::numbers::pi * f;
-    const auto wall = medium(in.material, in.f, FrequencyUnit::MHz, omega);
+    const auto wall = medium(in.material, in.f, SolidShieldInput::kFrequencyUnit, omega);
     const auto Z = waveImpedance(*source, omega, in.r * kMetresPerCm);
     if (!wall || !Z)
         return std::nullopt;
@@ -118,12 +118,12 @@ std::optional<double> referenceSE(const SolidShieldInput& in, SourceChoice sourc
 }
 
 std::optional<double> referenceSE(const DoubleLayerInput& in, SourceChoice source) {
-    const double f = inHertz(in.f, FrequencyUnit::kHz);
+    const double f = inHertz(in.f, DoubleLayerInput::kFrequencyUnit);
     if (!source || !(f > 0) || !(in.l1 >= 0) || !(in.l2 >= 0) || !(in.r2 >= 0))
         return std::nullopt;
     const double omega = 2 * std::numbers::pi * f;
-    const auto wall1 = medium(in.material1, in.f, FrequencyUnit::kHz, omega);
-    const auto wall2 = medium(in.material2, in.f, FrequencyUnit::kHz, omega);
+    const auto wall1 = medium(in.material1, in.f, DoubleLayerInput::kFrequencyUnit, omega);
+    const auto wall2 = medium(in.material2, in.f, DoubleLayerInput::kFrequencyUnit, omega);
     const auto Z = waveImpedance(*source, omega, in.r1 * kMetresPerCm);
     if (!wall1 || !wall2 || !Z)
         return std::nullopt;
@@ -137,13 +137,13 @@ std::optional<double> referenceSE(const ApertureInput&, SourceChoice) {
 }
 
 std::optional<double> referenceSE(const EnclosureInput& in, SourceChoice source) {
-    const double f = inHertz(in.f, FrequencyUnit::kHz);
+    const double f = inHertz(in.f, EnclosureInput::kFrequencyUnit);
     const double volume = double(in.a) * in.b * in.h * std::pow(kMetresPerCm, 3);
     const double t = in.l * kMetresPerCm;
     if (!(f > 0) || !(volume > 0) || !(t >= 0))
         return std::nullopt;
     const double r0 = std::cbrt(3 * volume / (4 * std::numbers::pi));
-    const Material m = materialOf(in.material, in.f, FrequencyUnit::kHz);
+    const Material m = materialOf(in.material, in.f, EnclosureInput::kFrequencyUnit);
     if (!(t < r0) || !(m.sigmaR > 0) || !(m.muR > 0))
         return std::nullopt;
     const double omega = 2 * std::numbers::pi * f;

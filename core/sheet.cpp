@@ -72,7 +72,7 @@ double multipleReflectionCorrection(float A, float rho) {
 
 double solidShieldSE(const SolidShieldInput& in, SourceChoice source) {
     checked::requireFinite({in.f, in.l, in.r});
-    const Material m = materialOf(in.material, in.f, FrequencyUnit::MHz);
+    const Material m = materialOf(in.material, in.f, SolidShieldInput::kFrequencyUnit);
     if (!source)
         return 0;
     const Step s(Quantity::ShieldingEffectiveness);
@@ -82,7 +82,7 @@ double solidShieldSE(const SolidShieldInput& in, SourceChoice source) {
     double se = s.add(R, A);
     if (A < 10) {
         const float Zs = sheetImpedance(F, m);
-        const float Zw = waveImpedance(*source, in.f, in.r, FrequencyUnit::MHz);
+        const float Zw = waveImpedance(*source, in.f, in.r, SolidShieldInput::kFrequencyUnit);
         const Reflection refl = reflectionCoefficient(Zw, Zs);
         se = s.add(multipleReflectionCorrection(A, refl.rho), se);
     }

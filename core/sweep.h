@@ -1,7 +1,7 @@
 // Frequency sweeps: one calculation over a grid of frequencies.
 //
 // A SweepGrid runs from start to stop, in the calculation's own frequency
-// unit (MHz for the solid sheet, kHz for the others), in 2 to 100,000 points
+// unit (the input record's kFrequencyUnit), in 2 to 100,000 points
 // spaced evenly on a logarithmic scale or, on request, a linear one. Each
 // point's frequency is rounded to single precision as a typed input is, and
 // its handbook value is the single computation at that frequency, to the

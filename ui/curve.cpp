@@ -1,9 +1,9 @@
 #include "ui/curve.h"
 
-#include "cli/calculations.h"
-#include "cli/sweep.h"
+#include "core/calculations.h"
 #include "core/reference.h"
 #include "core/shielding.h"
+#include "io/sweep_table.h"
 #include "ui/fault_text.h"
 
 #include <algorithm>
@@ -44,30 +44,19 @@ QString materialName(const MaterialChoice& material) {
 
 } // namespace
 
-const cli::Calculation<SolidShieldInput, double>& cliCalculation(const SolidShieldInput&) {
-    return cli::kSolid;
-}
-const cli::Calculation<ApertureInput, double>& cliCalculation(const ApertureInput&) {
-    return cli::kAperture;
-}
-const cli::Calculation<DoubleLayerInput, float>& cliCalculation(const DoubleLayerInput&) {
-    return cli::kDoubleLayer;
-}
-const cli::Calculation<EnclosureInput, float>& cliCalculation(const EnclosureInput&) {
-    return cli::kEnclosure;
-}
-
 float enteredFrequency(const Computation& computation) {
     return std::visit([](const auto& input) { return input.f; }, computation.input);
 }
 
 FrequencyUnit frequencyUnit(const Computation& computation) {
-    return std::holds_alternative<SolidShieldInput>(computation.input) ? FrequencyUnit::MHz
-                                                                       : FrequencyUnit::kHz;
+    return std::visit(
+        [](const auto& input) { return std::decay_t<decltype(input)>::kFrequencyUnit; },
+        computation.input);
 }
 
 QString unitText(FrequencyUnit unit) {
-    return unit == FrequencyUnit::MHz ? QStringLiteral("MHz") : QStringLiteral("kHz");
+    const std::string_view name = unitName(unit);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 SweepGrid defaultBand(const Computation& computation) {
@@ -131,7 +120,8 @@ PointResult enteredPoint(const Computation& computation) {
         [&](const auto& input) {
             PointResult point;
             try {
-                point.handbook = cliCalculation(input).compute(input, computation.source);
+                point.handbook = calculationOf<std::decay_t<decltype(input)>>().compute(
+                    input, computation.source);
             } catch (const ArithmeticFault&) {
                 // The result window shows only computed results; nothing to advise on.
             }
@@ -162,7 +152,7 @@ QString inputsLine(const Computation& computation) {
     return std::visit(
         [&](const auto& input) {
             using Input = std::decay_t<decltype(input)>;
-            const auto& calculation = cliCalculation(input);
+            const auto& calculation = calculationOf<Input>();
             QStringList parts{QStringLiteral("场源：") + sourceName(computation.source)};
             ListIndex shape = kNoChoice;
             for (const Field<Input>& field : calculation.fields) {
@@ -330,7 +320,8 @@ std::string sweepCsv(const Computation& computation, const SweepGrid& band) {
     return std::visit(
         [&](const auto& input) {
             std::ostringstream out;
-            cli::writeSweep(cliCalculation(input), input, computation.source, band, false, out);
+            io::writeSweep(calculationOf<std::decay_t<decltype(input)>>(), input,
+                           computation.source, band, false, out);
             return out.str();
         },
         computation.input);

@@ -14,7 +14,6 @@
 // advice lines and how much each matters; the window only shows them.
 #pragma once
 
-#include "cli/calculations.h"
 #include "core/advice.h"
 #include "core/sweep.h"
 #include "ui/computation.h"
@@ -39,12 +38,6 @@ struct CurvePoint {
 };
 
 using Curve = std::vector<CurvePoint>;
-
-// Each calculation as the command line knows it.
-const cli::Calculation<SolidShieldInput, double>& cliCalculation(const SolidShieldInput&);
-const cli::Calculation<ApertureInput, double>& cliCalculation(const ApertureInput&);
-const cli::Calculation<DoubleLayerInput, float>& cliCalculation(const DoubleLayerInput&);
-const cli::Calculation<EnclosureInput, float>& cliCalculation(const EnclosureInput&);
 
 // The frequency entered, and its unit.
 float enteredFrequency(const Computation& computation);
@@ -124,7 +117,7 @@ QString numberText(float value);
 // A number for a reader: up to five significant digits.
 QString approx(double value);
 
-// The command line's CSV of the sweep (shieldcalc-cli ... --sweep).
+// The sweep table as CSV, as the command line's --sweep writes it.
 std::string sweepCsv(const Computation& computation, const SweepGrid& band);
 
 } // namespace shieldcalc::ui

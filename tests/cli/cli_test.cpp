@@ -3,8 +3,10 @@
 #include "json_reader.h"
 #include "run_cli.h"
 
-#include "cli/calculations.h"
+#include "cli/input_texts.h"
+#include "core/calculations.h"
 #include "core/shielding.h"
+#include "io/json.h"
 
 #include <gtest/gtest.h>
 
@@ -224,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Help, ::testing::ValuesIn(kHelpCases),
 // the option, the value, what it is and its unit; a material also by its
 // two properties.
 template <class Input, class Result>
-void expectHelpListsEveryField(const cli::Calculation<Input, Result>& calculation) {
+void expectHelpListsEveryField(const Calculation<Input, Result>& calculation) {
     const CliRun run = runCli({std::string(calculation.name), "--help"});
     ASSERT_EQ(run.status, 0);
     const auto lineOf = [&](std::string_view option) {
@@ -253,10 +255,7 @@ void expectHelpListsEveryField(const cli::Calculation<Input, Result>& calculatio
 }
 
 TEST(CommandHelp, ListsEveryFieldOfTheTable) {
-    expectHelpListsEveryField(cli::kSolid);
-    expectHelpListsEveryField(cli::kAperture);
-    expectHelpListsEveryField(cli::kDoubleLayer);
-    expectHelpListsEveryField(cli::kEnclosure);
+    forEachCalculation([](const auto& calculation) { expectHelpListsEveryField(calculation); });
 }
 
 TEST(ProgramHelp, ListsEverySubCommand) {

@@ -8,8 +8,10 @@
 #include "tests/common/field_values.h"
 #include "tests/common/worked_examples.h"
 
-#include "cli/calculations.h"
+#include "cli/input_texts.h"
+#include "core/calculations.h"
 #include "core/result_text.h"
+#include "io/json.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +54,7 @@ Input withCustomMaterials(std::span<const Field<Input>> fields, Input input, Fre
 }
 
 template <class Input, class Result, std::size_t N>
-void addExamples(std::vector<CliExample>& all, const cli::Calculation<Input, Result>& calculation,
+void addExamples(std::vector<CliExample>& all, const Calculation<Input, Result>& calculation,
                  Precision precision, const Example<Input> (&examples)[N], FrequencyUnit unit,
                  const MaterialTable& table = kMaterialTable) {
     const std::string command(calculation.name);
@@ -68,18 +70,17 @@ void addExamples(std::vector<CliExample>& all, const cli::Calculation<Input, Res
                          withCustomMaterials(calculation.fields, example.input, unit, table),
                          example.source),
              example.se, example.display,
-             cli::shortestText(calculation.compute(example.input, example.source))});
+             io::shortestText(calculation.compute(example.input, example.source))});
     }
 }
 
 std::vector<CliExample> allExamples() {
     std::vector<CliExample> all;
-    addExamples(all, cli::kSolid, Precision::Double, kSolidExamples, FrequencyUnit::MHz);
-    addExamples(all, cli::kAperture, Precision::Double, kApertureExamples, FrequencyUnit::kHz,
+    addExamples(all, kSolidSheet, Precision::Double, kSolidExamples, FrequencyUnit::MHz);
+    addExamples(all, kPerforatedSheet, Precision::Double, kApertureExamples, FrequencyUnit::kHz,
                 kApertureMaterialTable);
-    addExamples(all, cli::kDoubleLayer, Precision::Single, kDoubleLayerExamples,
-                FrequencyUnit::kHz);
-    addExamples(all, cli::kEnclosure, Precision::Single, kEnclosureExamples, FrequencyUnit::kHz);
+    addExamples(all, kDoubleSheet, Precision::Single, kDoubleLayerExamples, FrequencyUnit::kHz);
+    addExamples(all, kClosedBox, Precision::Single, kEnclosureExamples, FrequencyUnit::kHz);
     return all;
 }
 

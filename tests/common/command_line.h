@@ -2,7 +2,9 @@
 // table, as a user types it.
 #pragma once
 
-#include "cli/calculations.h"
+#include "cli/input_texts.h"
+#include "core/calculations.h"
+#include "io/wording.h"
 #include "tests/common/field_values.h"
 
 #include <string>
@@ -14,10 +16,10 @@ namespace shieldcalc::examples {
 // table: every option the case needs, an optional length that is 0 left out,
 // as the form's empty box (the command line must then take it as 0).
 template <class Input, class Result>
-std::vector<std::string> commandLine(const cli::Calculation<Input, Result>& calculation,
+std::vector<std::string> commandLine(const Calculation<Input, Result>& calculation,
                                      const Input& input, SourceChoice source) {
     std::vector<std::string> args{std::string(calculation.name), "--source",
-                                  std::string(cli::sourceWord(source))};
+                                  std::string(io::sourceWord(source))};
     for (const FieldValue<Input>& value : fieldValues(calculation.fields, input, source)) {
         const Field<Input>& field = *value.field;
         if (value.custom) {

@@ -8,6 +8,7 @@
 #include "ui/curve_dialog.h"
 #include "ui_test.h"
 
+#include "core/calculations.h"
 #include "core/number_text.h"
 #include "core/sweep.h"
 
@@ -136,7 +137,8 @@ std::pair<QList<QPointF>, QList<QPointF>> engineSweep(const Computation& computa
 std::vector<std::string> sweepCommand(const Computation& computation, const SweepGrid& band) {
     auto args = std::visit(
         [&](const auto& input) {
-            return examples::commandLine(ui::cliCalculation(input), input, computation.source);
+            return examples::commandLine(calculationOf<std::decay_t<decltype(input)>>(), input,
+                                         computation.source);
         },
         computation.input);
     // The sweep takes the place of the frequency.

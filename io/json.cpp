@@ -1,9 +1,9 @@
-#include "cli/json.h"
+#include "io/json.h"
 
 #include <array>
 #include <charconv>
 
-namespace shieldcalc::cli {
+namespace shieldcalc::io {
 
 std::string jsonString(std::string_view text) {
     static constexpr std::string_view kHexDigits = "0123456789abcdef";
@@ -85,4 +85,4 @@ void JsonObject::addMember(std::string_view key, std::string_view valueText) {
     members_ += valueText;
 }
 
-} // namespace shieldcalc::cli
+} // namespace shieldcalc::io

@@ -1,4 +1,4 @@
-// The little JSON the command line writes: one object per run, whose values
+// The little JSON the program writes: one object per run, whose values
 // are strings, numbers, null, nested objects (the inputs) and arrays of
 // objects (the advice, the points of a sweep).
 #pragma once
@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace shieldcalc::cli {
+namespace shieldcalc::io {
 
 // text as a JSON string literal, quotes included. Quotes, backslashes and
 // control characters are escaped; other bytes, UTF-8 included, pass as they are.
@@ -37,4 +37,4 @@ private:
     std::string members_;
 };
 
-} // namespace shieldcalc::cli
+} // namespace shieldcalc::io

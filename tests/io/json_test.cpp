@@ -1,6 +1,6 @@
-// The JSON text the command line writes: string escaping and number text.
-#include "cli/json.h"
-#include "json_reader.h"
+// The JSON text the program writes: string escaping and number text.
+#include "io/json.h"
+#include "tests/cli/json_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 namespace shieldcalc::testing {
 namespace {
 
-using cli::jsonString;
-using cli::shortestText;
+using io::jsonString;
+using io::shortestText;
 
 struct EscapeCase {
     const char* name;
@@ -96,20 +96,20 @@ INSTANTIATE_TEST_SUITE_P(Json, ShortestText, ::testing::ValuesIn(kNumberTextCase
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(JsonObject, WritesMembersInOrder) {
-    cli::JsonObject inner;
+    io::JsonObject inner;
     inner.addNumber("f", "1").addString("material", "copper");
     const std::string text =
-        cli::JsonObject().addString("a", "x").addObject("in", inner).addNumber("n", "-2").text();
+        io::JsonObject().addString("a", "x").addObject("in", inner).addNumber("n", "-2").text();
     EXPECT_EQ(text, R"({"a": "x", "in": {"f": 1, "material": "copper"}, "n": -2})");
     EXPECT_EQ(readJson(text).keys(), (std::vector<std::string>{"a", "in", "n"}));
 }
 
 TEST(JsonObject, WritesNullAndArraysOfObjects) {
-    const std::vector<cli::JsonObject> items(2, cli::JsonObject().addNumber("n", "1"));
-    const std::string text = cli::JsonObject()
+    const std::vector<io::JsonObject> items(2, io::JsonObject().addNumber("n", "1"));
+    const std::string text = io::JsonObject()
                                  .addNull("none")
                                  .addArray("two", items)
-                                 .addArray("empty", std::span<const cli::JsonObject>())
+                                 .addArray("empty", std::span<const io::JsonObject>())
                                  .text();
     EXPECT_EQ(text, R"({"none": null, "two": [{"n": 1}, {"n": 1}], "empty": []})");
     const JsonValue json = readJson(text);
@@ -119,7 +119,7 @@ TEST(JsonObject, WritesNullAndArraysOfObjects) {
 }
 
 TEST(JsonObject, EmptyObject) {
-    EXPECT_EQ(cli::JsonObject().text(), "{}");
+    EXPECT_EQ(io::JsonObject().text(), "{}");
 }
 
 } // namespace

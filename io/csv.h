@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-namespace shieldcalc::cli {
+namespace shieldcalc::io {
 
 class CsvError : public std::runtime_error {
 public:
@@ -52,4 +52,4 @@ private:
 // field as a CSV field: quoted when it holds a comma, a quote or a line end.
 void appendCsvField(std::string& out, std::string_view field);
 
-} // namespace shieldcalc::cli
+} // namespace shieldcalc::io

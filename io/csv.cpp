@@ -1,8 +1,8 @@
-#include "cli/csv.h"
+#include "io/csv.h"
 
 #include <algorithm>
 
-namespace shieldcalc::cli {
+namespace shieldcalc::io {
 
 namespace {
 
@@ -180,4 +180,4 @@ void appendCsvField(std::string& out, std::string_view field) {
     out += '"';
 }
 
-} // namespace shieldcalc::cli
+} // namespace shieldcalc::io

@@ -1,4 +1,4 @@
-#include "cli/calculations.h"
+#include "cli/input_texts.h"
 
 #include "core/message_text.h"
 
@@ -15,13 +15,13 @@ SourceChoice sourceAt(ListIndex index) {
     return static_cast<FieldSource>(index);
 }
 
-std::string_view sourceWord(SourceChoice source) {
-    for (const Choice& choice : kSources) {
-        if (sourceAt(choice.index) == source) {
-            return choice.word;
-        }
+std::vector<Choice> sourceChoices(std::span<const FieldSource> sources) {
+    std::vector<Choice> choices;
+    for (FieldSource source : sources) {
+        choices.push_back({io::sourceWord(source), sourceIndex(source)});
     }
-    return "none";
+    choices.push_back({io::kNoneWord, kNoChoice});
+    return choices;
 }
 
 namespace {
@@ -125,43 +125,6 @@ ListIndex readShape(const InputTexts& texts, std::string_view key) {
         throw UsageError(texts.nameOf(key) + " is required");
     }
     return readChoice(texts.nameOf(key), *word, kShapeChoices).index;
-}
-
-namespace {
-
-std::string caseText(const FaultCause& cause) {
-    switch (cause.where) {
-    case CauseCase::Always:
-        return {};
-    case CauseCase::NearField:
-        return cause.source == FieldSource::MagneticSource   ? " for a magnetic source"
-               : cause.source == FieldSource::ElectricSource ? " for an electric source"
-                                                             : " near the source";
-    case CauseCase::MultipleReflection:
-        return " for the multiple-reflection correction";
-    case CauseCase::GapCorrection:
-        return " for the correction of the gap between the sheets";
-    case CauseCase::ElectricThinWall:
-        return " for a thin wall near an electric source";
-    }
-    return {};
-}
-
-} // namespace
-
-std::string causeText(const FaultCause& cause, std::string_view term) {
-    const std::string name(term);
-    switch (cause.kind) {
-    case CauseKind::NothingChosen:
-        return "no " + name + " is chosen";
-    case CauseKind::NotPositive:
-        return "the " + name + " must be greater than 0" + caseText(cause);
-    case CauseKind::WallReachesCentre:
-        return "the " + name + " must be less than the radius of the sphere of the box's volume";
-    case CauseKind::WallFarBeyondSkinDepth:
-        return "the " + name + " is so far beyond the skin depth that the SE is out of range";
-    }
-    return {};
 }
 
 } // namespace shieldcalc::cli

@@ -1,0 +1,104 @@
+// The inputs of a calculation as the command line and batch runs read them.
+//
+// A calculation of the registry (core/calculations.h) reads its input record
+// from named texts, options or CSV cells, through its field table: a number
+// as the forms convert their boxes, a material as a word of kMaterialChoices
+// or a custom material from its two properties, a hole shape as a word of
+// kShapeChoices, the field source as a word of the calculation's sources.
+// The first text that does not fit throws UsageError naming the input.
+#pragma once
+
+#include "cli/options.h"
+#include "core/calculations.h"
+#include "io/wording.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace shieldcalc::cli {
+
+constexpr ListIndex sourceIndex(FieldSource source) {
+    return static_cast<ListIndex>(source);
+}
+
+// The keys of the material registry, and "none".
+inline constexpr auto kMaterialChoices = [] {
+    std::array<Choice, kMaterials.size() + 1> choices{};
+    for (std::size_t i = 0; i < kMaterials.size(); ++i) {
+        choices[i] = {kMaterials[i].key, static_cast<ListIndex>(i)};
+    }
+    choices.back() = {io::kNoneWord, kNoChoice};
+    return choices;
+}();
+
+inline constexpr auto kShapeChoices = [] {
+    std::array<Choice, kHoleShapeKeys.size() + 1> choices{};
+    for (std::size_t i = 0; i < kHoleShapeKeys.size(); ++i) {
+        choices[i] = {kHoleShapeKeys[i], static_cast<ListIndex>(i)};
+    }
+    choices.back() = {io::kNoneWord, kNoChoice};
+    return choices;
+}();
+
+// The words of the sources a calculation accepts, and "none".
+std::vector<Choice> sourceChoices(std::span<const FieldSource> sources);
+SourceChoice sourceAt(ListIndex index);
+
+// The option and the CSV column of a custom material's properties, for a
+// material field ("--sigma-r1", "sigma_r1").
+std::string_view sigmaOption(std::string_view materialKey);
+std::string_view muOption(std::string_view materialKey);
+std::string_view sigmaColumn(std::string_view materialKey);
+std::string_view muColumn(std::string_view materialKey);
+
+// A property of a custom material: finite and greater than 0, else a
+// UsageError that names name and the range.
+float readMaterialProperty(std::string_view name, std::string_view text);
+
+// The text of an input, by key, as it was given; the texts of a custom
+// material under their own names. nullopt when not given.
+struct InputTexts {
+    virtual ~InputTexts() = default;
+    // The text of the input or column called name, nullopt when not given.
+    virtual std::optional<std::string_view> text(std::string_view name) const = 0;
+    // How a message names the input whose key or column is name.
+    virtual std::string nameOf(std::string_view name) const = 0;
+};
+
+// name's text as a number; an empty or absent text is 0 where the field is
+// not always needed, a UsageError where it is.
+float readFieldNumber(const InputTexts& texts, std::string_view key, bool required);
+
+// The material of field key: a word of kMaterialChoices, or a custom
+// material from its two properties; a UsageError when neither or both are
+// given, or one property without the other.
+MaterialChoice readMaterial(const InputTexts& texts, std::string_view key);
+
+ListIndex readShape(const InputTexts& texts, std::string_view key);
+
+// The input record read through the field table; throws UsageError at the
+// first text that does not fit.
+template <class Input>
+Input readInput(std::span<const Field<Input>> fields, const InputTexts& texts) {
+    Input input;
+    for (const Field<Input>& field : fields) {
+        switch (field.kind()) {
+        case FieldKind::Number:
+            input.*field.number = readFieldNumber(texts, field.key, field.needed == Needed::Always);
+            break;
+        case FieldKind::Material:
+            input.*field.material = readMaterial(texts, field.key);
+            break;
+        case FieldKind::Shape:
+            input.*field.shape = readShape(texts, field.key);
+            break;
+        }
+    }
+    return input;
+}
+
+} // namespace shieldcalc::cli

@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 
+#include "cli/cli.h"
 #include "cli/input_texts.h"
 #include "cli/options.h"
 #include "core/calculations.h"
@@ -24,28 +25,92 @@ constexpr std::string_view kCalculationColumn = "calculation";
 constexpr std::string_view kSourceColumn = "source";
 constexpr std::size_t kFlushSize = 1 << 16;
 
-constexpr std::string_view kHelp =
-    "usage: shieldcalc-cli batch [FILE|-] [--json]\n"
-    "\n"
-    "The shielding effectiveness (dB) of every row of a CSV file (standard input\n"
-    "when FILE is - or left out). The header row names the columns:\n"
-    "  calculation  solid, aperture, double or enclosure\n"
-    "  source       plane, magnetic, electric or none (the enclosure: magnetic,\n"
-    "               electric or none)\n"
-    "and the inputs of the calculations, named as their options without the\n"
-    "dashes: solid: material f l r; aperture: shape material l f a n b D r w;\n"
-    "double: f l1 r1 material1 l2 r2 material2; enclosure: material f l a b h.\n"
-    "In place of a material, sigma_r and mu_r (sigma_r1 and mu_r1, sigma_r2 and\n"
-    "mu_r2) give a custom one. A column a row's calculation does not use must be\n"
-    "empty in that row; an optional length left empty is 0.\n"
-    "\n"
-    "Writes CSV: every input column as read, then se_db, display and error.\n"
-    "  --json  write one JSON object per row instead (JSON Lines)\n"
-    "  --help  print this help\n"
-    "\n"
-    "Numbers are read in the C form (\".\" as the decimal point) and rounded to\n"
-    "single precision. Exit status: 0 when every row computed, 1 when any row\n"
-    "failed, 2 on a usage error or a file that is not well-formed CSV.\n";
+// Lines of the help text are at most this long.
+constexpr std::size_t kHelpWidth = 76;
+
+// words as a list in a sentence: "a, b or c".
+std::string wordList(const std::vector<std::string_view>& words) {
+    std::string list;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        list += i == 0 ? "" : i + 1 == words.size() ? " or " : ", ";
+        list += words[i];
+    }
+    return list;
+}
+
+// The words of --source: the sources and "none".
+std::string sourceList(std::span<const FieldSource> sources) {
+    std::vector<std::string_view> words;
+    for (FieldSource source : sources) {
+        words.push_back(io::sourceWord(source));
+    }
+    words.push_back(io::kNoneWord);
+    return wordList(words);
+}
+
+// text broken into lines of at most kHelpWidth characters at its spaces,
+// every line but the first indented by indent spaces.
+std::string wrapped(std::string_view text, std::size_t indent) {
+    std::string lines;
+    std::size_t lineStart = 0;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        const std::size_t end = std::min(text.find(' ', begin), text.size());
+        const std::string_view word = text.substr(begin, end - begin);
+        if (begin > 0 && lines.size() - lineStart + 1 + word.size() > kHelpWidth) {
+            lines += '\n';
+            lineStart = lines.size();
+            lines.append(indent, ' ');
+        } else if (begin > 0) {
+            lines += ' ';
+        }
+        lines += word;
+        begin = end + 1;
+    }
+    return lines + '\n';
+}
+
+// The help of batch: the columns are those of the calculations' field tables.
+std::string help() {
+    std::vector<std::string_view> names;
+    std::string otherSources;
+    std::string inputs;
+    forEachCalculation([&](const auto& calculation) {
+        names.push_back(calculation.name);
+        if (!std::ranges::equal(calculation.sources, kAllSources)) {
+            otherSources += (otherSources.empty() ? " (" : "; ") + std::string("the ") +
+                            std::string(calculation.name) + ": " + sourceList(calculation.sources);
+        }
+        inputs += (inputs.empty() ? "" : "; ") + std::string(calculation.name) + ":";
+        for (const auto& field : calculation.fields) {
+            inputs += ' ' + std::string(field.key);
+        }
+    });
+    const std::string calculationColumn = "  calculation  ";
+    return "usage: shieldcalc-cli batch [FILE|-] [--json]\n"
+           "\n"
+           "The shielding effectiveness (dB) of every row of a CSV file (standard input\n"
+           "when FILE is - or left out). The header row names the columns:\n" +
+           calculationColumn + wordList(names) + '\n' +
+           wrapped("  source       " + sourceList(kAllSources) + otherSources +
+                       (otherSources.empty() ? "" : ")"),
+                   calculationColumn.size()) +
+           wrapped("and the inputs of the calculations, named as their options without the "
+                   "dashes: " +
+                       inputs + ".",
+                   0) +
+           "In place of a material, sigma_r and mu_r (sigma_r1 and mu_r1, sigma_r2 and\n"
+           "mu_r2) give a custom one. A column a row's calculation does not use must be\n"
+           "empty in that row; an optional length left empty is 0.\n"
+           "\n"
+           "Writes CSV: every input column as read, then se_db, display and error.\n"
+           "  --json  write one JSON object per row instead (JSON Lines)\n"
+           "  --help  print this help\n"
+           "\n"
+           "Numbers are read in the C form (\".\" as the decimal point) and rounded to\n"
+           "single precision. Exit status: 0 when every row computed, 1 when any row\n"
+           "failed, 2 on a usage error or a file that is not well-formed CSV.\n";
+}
 
 // The header's columns and, for each calculation, where its inputs are.
 class Columns {
@@ -160,6 +225,13 @@ public:
         }
         return row_[*index];
     }
+    std::optional<float> number(std::string_view key) const override {
+        const std::optional<std::string_view> cell = text(key);
+        if (!cell || cell->empty()) {
+            return std::nullopt;
+        }
+        return readNumber(key, *cell);
+    }
     std::string nameOf(std::string_view key) const override { return std::string(key); }
 
 private:
@@ -239,8 +311,12 @@ private:
                 }
             });
             if (!known) {
-                throw UsageError("calculation: '" + textForMessage(name) +
-                                 "' is not one of solid, aperture, double, enclosure");
+                std::string names;
+                forEachCalculation([&](const auto& calculation) {
+                    names += (names.empty() ? "" : ", ") + std::string(calculation.name);
+                });
+                throw UsageError("calculation: '" + textForMessage(name) + "' is not one of " +
+                                 names);
             }
         } catch (const UsageError& error) {
             result.outcome = {false, {}, {}, error.what()};
@@ -259,7 +335,7 @@ private:
 
 int usageError(std::ostream& err, std::string_view message) {
     err << kProgram << ": " << message << "\nRun '" << kProgram << " --help' for its use.\n";
-    return 2;
+    return kExitUsage;
 }
 
 int runOn(std::istream& in, bool json, std::ostream& out, std::ostream& err) {
@@ -298,10 +374,10 @@ int runOn(std::istream& in, bool json, std::ostream& out, std::ostream& err) {
     } catch (const io::CsvError& error) {
         out << output;
         err << kProgram << ": " << error.what() << '\n';
-        return 2;
+        return kExitUsage;
     }
     out << output;
-    return allComputed ? 0 : 1;
+    return allComputed ? kExitSuccess : kExitArithmeticFault;
 }
 
 } // namespace
@@ -312,8 +388,8 @@ int runBatch(std::span<const std::string_view> args, std::istream& in, std::ostr
     std::optional<std::string_view> file;
     for (std::string_view arg : args) {
         if (arg == "--help") {
-            out << kHelp;
-            return 0;
+            out << help();
+            return kExitSuccess;
         }
     }
     for (std::string_view arg : args) {
@@ -336,7 +412,7 @@ int runBatch(std::span<const std::string_view> args, std::istream& in, std::ostr
     std::ifstream stream{std::string(*file), std::ios::binary};
     if (!stream) {
         err << kProgram << ": cannot open '" << textForMessage(*file) << "'\n";
-        return 2;
+        return kExitUsage;
     }
     return runOn(stream, json, out, err);
 }

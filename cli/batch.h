@@ -23,9 +23,9 @@ namespace shieldcalc::cli {
 inline constexpr std::string_view kBatchCommand = "batch";
 inline constexpr std::string_view kBatchSummary = "many calculations from the rows of a CSV file";
 
-// args: the arguments after "batch". Reads standard input from in. Returns 0
-// when every row computed, 1 when any row failed, 2 on a usage error or a
-// malformed file.
+// args: the arguments after "batch". Reads standard input from in. Returns
+// kExitSuccess when every row computed, kExitArithmeticFault when any row
+// failed, kExitUsage on a usage error or a malformed file (cli/cli.h).
 int runBatch(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
              std::ostream& err);
 

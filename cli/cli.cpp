@@ -98,10 +98,8 @@ private:
 // material's properties under the keys of their CSV columns.
 template <class Input> class OptionTexts final : public InputTexts {
 public:
-    // frequency: the text that stands for the frequency option, if any.
-    OptionTexts(const ParsedOptions& options, std::span<const Field<Input>> fields,
-                std::optional<std::string_view> frequency)
-        : options_(options), frequency_(frequency) {
+    OptionTexts(const ParsedOptions& options, std::span<const Field<Input>> fields)
+        : options_(options) {
         for (const Field<Input>& field : fields) {
             names_.emplace_back(std::string(field.key), std::string(field.option));
             if (field.kind() == FieldKind::Material) {
@@ -114,14 +112,20 @@ public:
     }
 
     std::optional<std::string_view> text(std::string_view key) const override {
-        if (frequency_ && key == kFrequencyKey) {
-            return frequency_;
-        }
         const std::string option = nameOf(key);
         if (!options_.given(option)) {
             return std::nullopt;
         }
         return options_.text(option);
+    }
+
+    // The number as the options read it.
+    std::optional<float> number(std::string_view key) const override {
+        const std::string option = nameOf(key);
+        if (!options_.given(option) || options_.text(option).empty()) {
+            return std::nullopt;
+        }
+        return options_.number(option);
     }
 
     std::string nameOf(std::string_view key) const override {
@@ -132,7 +136,6 @@ public:
 
 private:
     const ParsedOptions& options_;
-    std::optional<std::string_view> frequency_;
     std::vector<std::pair<std::string, std::string>> names_; // key, option
 };
 
@@ -238,7 +241,6 @@ int runCommand(const Calculation<Input, Result>& calculation,
     std::optional<SweepGrid> grid;
     try {
         const ParsedOptions options = parseOptions(declared.specs(), args);
-        std::optional<std::string_view> frequency;
         if (sweeping) {
             const std::string_view frequencyOption =
                 findField(calculation.fields, kFrequencyKey)->option;
@@ -248,13 +250,13 @@ int runCommand(const Calculation<Input, Result>& calculation,
             }
             grid =
                 readSweepGrid(options.text(kSweepOption.name), options.given(kLinearOption.name));
-            frequency = sweepStart(options.text(kSweepOption.name));
         } else if (options.given(kLinearOption.name)) {
             throw UsageError("option " + std::string(kLinearOption.name) + " needs " +
                              std::string(kSweepOption.name));
         }
-        input = readInput(calculation.fields,
-                          OptionTexts<Input>(options, calculation.fields, frequency));
+        // A sweep gives the frequency of each point itself.
+        input = readInput(calculation.fields, OptionTexts<Input>(options, calculation.fields),
+                          sweeping ? kFrequencyKey : std::string_view());
         source = sourceAt(options.choice("--source"));
         json = options.given("--json");
         reference = options.given(kReferenceOption.name);

@@ -23,7 +23,7 @@ namespace shieldcalc::cli {
 
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitArithmeticFault = 1; // the computation failed
-inline constexpr int kExitUsage = 2;           // the command line is wrong
+inline constexpr int kExitUsage = 2; // the command line, or the file batch reads, is wrong
 
 int runCli(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
            std::ostream& err);

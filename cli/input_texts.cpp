@@ -61,15 +61,6 @@ std::string_view muColumn(std::string_view materialKey) {
     return propertyNames(materialKey).muColumn;
 }
 
-float readMaterialProperty(std::string_view name, std::string_view text) {
-    const float value = readNumber(name, text);
-    if (!(value > 0) || !std::isfinite(value)) {
-        throw UsageError(std::string(name) + ": '" + textForMessage(text) +
-                         "' is out of range: it must be a finite number greater than 0");
-    }
-    return value;
-}
-
 namespace {
 
 std::optional<std::string_view> given(const InputTexts& texts, std::string_view name) {
@@ -77,21 +68,28 @@ std::optional<std::string_view> given(const InputTexts& texts, std::string_view 
     return text && !text->empty() ? text : std::nullopt;
 }
 
+// A property of a custom material, given as name: finite and greater than 0,
+// else a UsageError that names the input and the range.
+float readMaterialProperty(const InputTexts& texts, std::string_view name, std::string_view text) {
+    const float value = *texts.number(name);
+    if (!(value > 0) || !std::isfinite(value)) {
+        throw UsageError(texts.nameOf(name) + ": '" + textForMessage(text) +
+                         "' is out of range: it must be a finite number greater than 0");
+    }
+    return value;
+}
+
 } // namespace
 
 float readFieldNumber(const InputTexts& texts, std::string_view key, bool required) {
-    const std::optional<std::string_view> text = given(texts, key);
-    if (!text) {
+    const std::optional<float> value = texts.number(key);
+    if (!value) {
         if (required) {
             throw UsageError(texts.nameOf(key) + ": a value is required");
         }
         return 0; // as an empty optional box on the form
     }
-    try {
-        return parseNumber(*text);
-    } catch (const NumberFormatError&) {
-        return readNumber(texts.nameOf(key), *text); // throws, naming the input
-    }
+    return *value;
 }
 
 MaterialChoice readMaterial(const InputTexts& texts, std::string_view key) {
@@ -115,8 +113,8 @@ MaterialChoice readMaterial(const InputTexts& texts, std::string_view key) {
         throw UsageError(texts.nameOf(sigma ? muName : sigmaName) + " is required with " +
                          texts.nameOf(sigma ? sigmaName : muName));
     }
-    return Material{readMaterialProperty(texts.nameOf(sigmaName), *sigma),
-                    readMaterialProperty(texts.nameOf(muName), *mu)};
+    return Material{readMaterialProperty(texts, sigmaName, *sigma),
+                    readMaterialProperty(texts, muName, *mu)};
 }
 
 ListIndex readShape(const InputTexts& texts, std::string_view key) {

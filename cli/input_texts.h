@@ -55,22 +55,22 @@ std::string_view muOption(std::string_view materialKey);
 std::string_view sigmaColumn(std::string_view materialKey);
 std::string_view muColumn(std::string_view materialKey);
 
-// A property of a custom material: finite and greater than 0, else a
-// UsageError that names name and the range.
-float readMaterialProperty(std::string_view name, std::string_view text);
-
-// The text of an input, by key, as it was given; the texts of a custom
-// material under their own names. nullopt when not given.
+// The inputs of a calculation by key, as they were given; the texts of a
+// custom material under their own names.
 struct InputTexts {
     virtual ~InputTexts() = default;
     // The text of the input or column called name, nullopt when not given.
     virtual std::optional<std::string_view> text(std::string_view name) const = 0;
+    // The number given as name, read from its text once: nullopt when the
+    // text is absent or empty; a UsageError naming the input when it is not
+    // a number.
+    virtual std::optional<float> number(std::string_view name) const = 0;
     // How a message names the input whose key or column is name.
     virtual std::string nameOf(std::string_view name) const = 0;
 };
 
-// name's text as a number; an empty or absent text is 0 where the field is
-// not always needed, a UsageError where it is.
+// The number of key; an absent or empty one is 0 where the field is not
+// always needed, a UsageError where it is.
 float readFieldNumber(const InputTexts& texts, std::string_view key, bool required);
 
 // The material of field key: a word of kMaterialChoices, or a custom
@@ -80,12 +80,17 @@ MaterialChoice readMaterial(const InputTexts& texts, std::string_view key);
 
 ListIndex readShape(const InputTexts& texts, std::string_view key);
 
-// The input record read through the field table; throws UsageError at the
-// first text that does not fit.
+// The input record read through the field table, but for the input whose
+// key is left out (a sweep's frequency), which stays 0; throws UsageError at
+// the first text that does not fit.
 template <class Input>
-Input readInput(std::span<const Field<Input>> fields, const InputTexts& texts) {
+Input readInput(std::span<const Field<Input>> fields, const InputTexts& texts,
+                std::string_view leftOut = {}) {
     Input input;
     for (const Field<Input>& field : fields) {
+        if (field.key == leftOut) {
+            continue;
+        }
         switch (field.kind()) {
         case FieldKind::Number:
             input.*field.number = readFieldNumber(texts, field.key, field.needed == Needed::Always);

@@ -17,10 +17,6 @@ constexpr std::string_view kSweepForm = "START:STOP[:N]";
 
 } // namespace
 
-std::string_view sweepStart(std::string_view text) {
-    return text.substr(0, text.find(':'));
-}
-
 SweepGrid readSweepGrid(std::string_view text, bool linear) {
     const std::size_t first = text.find(':');
     if (first == std::string_view::npos) {

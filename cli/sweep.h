@@ -28,7 +28,5 @@ inline constexpr OptionSpec kReferenceOption{
 
 // --sweep's value as a grid; a UsageError naming --sweep when it is none.
 SweepGrid readSweepGrid(std::string_view text, bool linear);
-// START of --sweep's value.
-std::string_view sweepStart(std::string_view text);
 
 } // namespace shieldcalc::cli

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -248,6 +249,44 @@ TEST(BatchHelp, NamesTheColumns) {
          {"calculation", "source", "sigma_r", "mu_r", "se_db", "display", "error"}) {
         EXPECT_NE(run.out.find(column), std::string::npos) << column;
     }
+}
+
+// The help fits a terminal, and every column it lists for a calculation is
+// one that a header may name.
+TEST(BatchHelp, ListsColumnsThatAHeaderMayName) {
+    const BatchRun run = runBatch("", {"--help"});
+    ASSERT_EQ(run.status, 0);
+    std::string text;
+    for (const std::string& line : linesOf(run.out)) {
+        EXPECT_LE(line.size(), 80u) << line;
+        text += line.substr(std::min(line.find_first_not_of(' '), line.size())) + ' ';
+    }
+    const std::string lead = "without the dashes: ";
+    const std::size_t at = text.find(lead);
+    ASSERT_NE(at, std::string::npos) << run.out;
+    const std::size_t start = at + lead.size();
+    std::istringstream inputs(text.substr(start, text.find('.', start) - start));
+    std::vector<std::string> names;
+    for (std::string part; std::getline(inputs, part, ';');) {
+        std::istringstream words(part);
+        std::string name;
+        words >> name;
+        ASSERT_TRUE(name.ends_with(':')) << part;
+        names.push_back(name.substr(0, name.size() - 1));
+        std::string header = "calculation,source";
+        for (std::string key; words >> key;) {
+            header += ',' + key;
+        }
+        const BatchRun headerOnly = runBatch(header + '\n');
+        EXPECT_EQ(headerOnly.status, 0) << header;
+        EXPECT_EQ(headerOnly.err, "") << header;
+    }
+    std::string list;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        list += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+    }
+    EXPECT_NE(text.find("calculation  " + list + " "), std::string::npos) << run.out;
+    EXPECT_EQ(runBatch("calculation,source,zz\n").status, 2);
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QImageWriter>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineEdit>
@@ -41,6 +42,8 @@ namespace shieldcalc::ui {
 namespace {
 
 constexpr QSize kDialogSize(880, 660);
+// Of a JPEG picture, from 0 to 100: high enough that thin lines stay clean.
+constexpr int kPictureQuality = 95;
 
 const QColor kHandbookColour(0x1f, 0x4e, 0x9c);
 const QColor kReferenceColour(0xb0, 0x30, 0x20);
@@ -69,6 +72,16 @@ QString bandProblem(SweepGridError::Reason reason) {
         return QStringLiteral("起始频率必须大于0。");
     }
     return {};
+}
+
+// The format of a picture named path, by its extension: "svg", or one that
+// Qt's image writers write ("png", "jpg", "bmp", ...); empty when there is none.
+QByteArray pictureFormat(const QString& path) {
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    return suffix == "svg" ||
+                   (!suffix.isEmpty() && QImageWriter::supportedImageFormats().contains(suffix))
+               ? suffix
+               : QByteArray();
 }
 
 QPushButton* button(const QString& text, QWidget* parent, const char* name) {
@@ -100,14 +113,14 @@ CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& compu
     layout->addWidget(buildInputsLine());
     layout->addLayout(middle, 1);
     layout->addWidget(buildReadout());
-    layout->addLayout(buildBandRow());
+    layout->addLayout(buildBand());
     layout->addWidget(buildAdviceList());
     layout->addLayout(buildButtons());
 
     try {
         draw(band_);
     } catch (const SweepGridError& error) {
-        bandMessage_->setText(bandProblem(error.reason()));
+        showBandProblem(bandProblem(error.reason()));
     }
 }
 
@@ -185,7 +198,7 @@ QGroupBox* CurveDialog::buildMetals() {
     return metals;
 }
 
-QHBoxLayout* CurveDialog::buildBandRow() {
+QVBoxLayout* CurveDialog::buildBand() {
     start_ = new QLineEdit(this);
     stop_ = new QLineEdit(this);
     points_ = new QLineEdit(this);
@@ -199,8 +212,13 @@ QHBoxLayout* CurveDialog::buildBandRow() {
         field->setFixedWidth(90);
         connect(field, &QLineEdit::editingFinished, this, &CurveDialog::applyBand);
     }
+    // Under the fields, as wide as the window, wrapped: the quoted text of a
+    // field is read as typed, never as markup. Hidden while the band is good.
     bandMessage_ = new QLabel(this);
     bandMessage_->setObjectName(QStringLiteral("bandMessage"));
+    bandMessage_->setTextFormat(Qt::PlainText);
+    bandMessage_->setWordWrap(true);
+    bandMessage_->hide();
     QPalette warning = bandMessage_->palette();
     warning.setColor(QPalette::WindowText, kWarningColour);
     bandMessage_->setPalette(warning);
@@ -217,8 +235,11 @@ QHBoxLayout* CurveDialog::buildBandRow() {
     addField(QStringLiteral("起始频率(%1):").arg(unit), start_);
     addField(QStringLiteral("终止频率(%1):").arg(unit), stop_);
     addField(QStringLiteral("点数:"), points_);
-    bandRow->addWidget(bandMessage_, 1);
-    return bandRow;
+    bandRow->addStretch();
+    auto* band = new QVBoxLayout;
+    band->addLayout(bandRow);
+    band->addWidget(bandMessage_);
+    return band;
 }
 
 QListWidget* CurveDialog::buildAdviceList() {
@@ -268,8 +289,13 @@ void CurveDialog::applyBand() {
     } catch (const SweepGridError& error) {
         problem = bandProblem(error.reason());
     }
-    bandMessage_->setText(problem.isEmpty() ? QString()
-                                            : problem + QStringLiteral("曲线仍为上一次的频段。"));
+    showBandProblem(problem.isEmpty() ? QString()
+                                      : problem + QStringLiteral("曲线仍为上一次的频段。"));
+}
+
+void CurveDialog::showBandProblem(const QString& problem) {
+    bandMessage_->setText(problem);
+    bandMessage_->setVisible(!problem.isEmpty());
 }
 
 float CurveDialog::bandNumber(const QLineEdit& field) const {
@@ -438,10 +464,19 @@ bool CurveDialog::writeData(const QString& path) {
 }
 
 bool CurveDialog::writePicture(const QString& path, int scale) {
+    const QByteArray format = pictureFormat(path);
+    if (format.isEmpty()) {
+        hub_.showMessage(
+            this, critical(QStringLiteral("无法写入文件“%1”：不知道按什么格式写这个名字的图片。\n"
+                                          "请用以 .png、.jpg 或 .svg 结尾的文件名。")
+                               .arg(quotedText(QDir::toNativeSeparators(path))),
+                           QStringLiteral("导出图片")));
+        return false;
+    }
     QSaveFile file(path);
     bool written = file.open(QIODevice::WriteOnly);
     if (written) {
-        if (QFileInfo(path).suffix().compare(u"svg", Qt::CaseInsensitive) == 0) {
+        if (format == "svg") {
             QSvgGenerator svg;
             svg.setOutputDevice(&file);
             const QSize size = view_->size() * scale;
@@ -454,7 +489,7 @@ bool CurveDialog::writePicture(const QString& path, int scale) {
             painter.end();
             written = file.error() == QFileDevice::NoError;
         } else {
-            written = picture(scale).save(&file, "PNG");
+            written = picture(scale).save(&file, format.constData(), kPictureQuality);
         }
         written = file.commit() && written;
     }
@@ -467,37 +502,58 @@ bool CurveDialog::writePicture(const QString& path, int scale) {
 void CurveDialog::tellWriteError(const QString& path, const QString& reason, const QString& title) {
     hub_.showMessage(this, critical(QStringLiteral("无法写入文件“%1”：%2\n图中的数据没有改变，"
                                                    "可以换一个位置再试。")
-                                        .arg(QDir::toNativeSeparators(path), reason),
+                                        .arg(quotedText(QDir::toNativeSeparators(path)), reason),
                                     title));
 }
 
+std::pair<QString, std::size_t> CurveDialog::askFileName(const QString& title,
+                                                         const QString& proposed,
+                                                         std::span<const SaveChoice> choices) {
+    QFileDialog files(this, title);
+    files.setObjectName(QStringLiteral("exportFile"));
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    files.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const SaveChoice& choice : choices) {
+        filters.append(choice.filter);
+    }
+    files.setNameFilters(filters);
+    files.setDefaultSuffix(choices.front().suffix);
+    files.selectFile(proposed);
+    connect(&files, &QFileDialog::filterSelected, &files, [&](const QString& filter) {
+        files.setDefaultSuffix(choices[std::size_t(filters.indexOf(filter))].suffix);
+    });
+    if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return {files.selectedFiles().front(),
+            std::size_t(std::max<qsizetype>(filters.indexOf(files.selectedNameFilter()), 0))};
+}
+
 void CurveDialog::exportData() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("导出数据"), QStringLiteral("频率特性.csv"),
-        QStringLiteral("CSV 文件 (*.csv)"), nullptr, QFileDialog::DontUseNativeDialog);
+    static const std::array<SaveChoice, 1> choices{
+        SaveChoice{QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv"), 1}};
+    const QString path =
+        askFileName(QStringLiteral("导出数据"), QStringLiteral("频率特性.csv"), choices).first;
     if (!path.isEmpty()) {
         writeData(path);
     }
 }
 
 void CurveDialog::exportPicture() {
-    const QString pngOnce = QStringLiteral("PNG 图片，屏幕尺寸 (*.png)");
-    const QString pngTwice = QStringLiteral("PNG 图片，两倍尺寸 (*.png)");
-    const QString svgOnce = QStringLiteral("SVG 图片，屏幕尺寸 (*.svg)");
-    const QString svgTwice = QStringLiteral("SVG 图片，两倍尺寸 (*.svg)");
-    QString chosen = pngOnce;
-    QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("导出图片"), QStringLiteral("频率特性.png"),
-        QStringList{pngOnce, pngTwice, svgOnce, svgTwice}.join(QStringLiteral(";;")), &chosen,
-        QFileDialog::DontUseNativeDialog);
-    if (path.isEmpty()) {
-        return;
+    static const std::array<SaveChoice, 6> choices{
+        SaveChoice{QStringLiteral("PNG 图片，屏幕尺寸 (*.png)"), QStringLiteral("png"), 1},
+        SaveChoice{QStringLiteral("PNG 图片，两倍尺寸 (*.png)"), QStringLiteral("png"), 2},
+        SaveChoice{QStringLiteral("JPEG 图片，屏幕尺寸 (*.jpg *.jpeg)"), QStringLiteral("jpg"), 1},
+        SaveChoice{QStringLiteral("JPEG 图片，两倍尺寸 (*.jpg *.jpeg)"), QStringLiteral("jpg"), 2},
+        SaveChoice{QStringLiteral("SVG 图片，屏幕尺寸 (*.svg)"), QStringLiteral("svg"), 1},
+        SaveChoice{QStringLiteral("SVG 图片，两倍尺寸 (*.svg)"), QStringLiteral("svg"), 2},
+    };
+    const auto [path, chosen] =
+        askFileName(QStringLiteral("导出图片"), QStringLiteral("频率特性.png"), choices);
+    if (!path.isEmpty()) {
+        writePicture(path, choices[chosen].scale);
     }
-    const bool svgChosen = chosen == svgOnce || chosen == svgTwice;
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += svgChosen ? QStringLiteral(".svg") : QStringLiteral(".png");
-    }
-    writePicture(path, chosen == pngTwice || chosen == svgTwice ? 2 : 1);
 }
 
 void CurveDialog::copyPicture() {

@@ -7,12 +7,16 @@
 // a marker at the entered frequency, gaps where a point faults; a line of
 // the inputs above, the band fields, the read-out under the pointer, one
 // check box per listed metal for comparison curves and the advice list
-// below. A band that cannot be formed is told beside its fields and the last
-// good curve stays. The data export is the command line's --sweep CSV of the
-// same inputs and band; the picture goes to PNG or SVG, once or twice the
-// size on screen, or to the clipboard. A file that cannot be written is told
-// in a message; nothing on screen changes. Closing ("关 闭", Esc, the close
-// box) changes nothing anywhere. F1 shows About, as in every window.
+// below. A band that cannot be formed is told under its fields, as plain
+// text wrapped to the window's width, and the last good curve stays. The data
+// export is the command line's --sweep CSV of the same inputs and band; the
+// picture goes to PNG, JPEG or SVG, as its name's extension says, once or
+// twice the size on screen, or to the clipboard. A name typed without an
+// extension gets the chosen one, and replacing a file of the final name is
+// asked first. A file that cannot be written is told in a message that quotes
+// its name shortened and with invisible characters shown; nothing on screen
+// changes. Closing ("关 闭", Esc, the close box) changes nothing anywhere. F1
+// shows About, as in every window.
 #pragma once
 
 #include "ui/computation.h"
@@ -22,12 +26,15 @@
 
 #include <array>
 #include <optional>
+#include <span>
+#include <utility>
 
 class QChart;
 class QChartView;
 class QCheckBox;
 class QGroupBox;
 class QHBoxLayout;
+class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -54,8 +61,10 @@ public:
     // The chart as a picture, scale times its size on screen.
     QImage picture(int scale) const;
 
-    // Write the CSV or the picture (PNG, or SVG by a name ending in .svg);
-    // false, after a message, when the file cannot be written.
+    // Write the CSV or the picture, in the format its name's extension says
+    // (PNG, JPEG, SVG, or another that Qt's image writers know); false, after a
+    // message, when the file cannot be written or the name says no picture
+    // format.
     bool writeData(const QString& path);
     bool writePicture(const QString& path, int scale);
 
@@ -69,13 +78,15 @@ private:
     QChartView* buildChart();
     QGroupBox* buildMetals();
     QLabel* buildReadout();
-    QHBoxLayout* buildBandRow();
+    QVBoxLayout* buildBand();
     QListWidget* buildAdviceList();
     QHBoxLayout* buildButtons();
 
     // Reads the band fields and redraws; tells what is wrong with a band that
     // cannot be formed and keeps the curve.
     void applyBand();
+    // Tells what is wrong with the band under its fields; empty: nothing.
+    void showBandProblem(const QString& problem);
     // The number in a band field; throws CalculationFailure with what is wrong.
     float bandNumber(const QLineEdit& field) const;
     // Sweeps band and draws everything; throws SweepGridError.
@@ -86,6 +97,19 @@ private:
                  const QPen& pen, const QString& objectName);
     void fitValueAxis();
     void showReadout(const QPointF& position);
+    // A way to save an export: its entry in the file dialog, the extension
+    // it gives a name without one, and the picture's scale.
+    struct SaveChoice {
+        QString filter;
+        QString suffix;
+        int scale;
+    };
+    // Asks for the name of an export among the choices: the name, and the
+    // index of the choice; an empty name when the user cancels. The dialog
+    // adds the chosen extension to a name without one before it asks whether
+    // to replace a file, so that it asks about the name that is written.
+    std::pair<QString, std::size_t> askFileName(const QString& title, const QString& proposed,
+                                                std::span<const SaveChoice> choices);
     void exportData();
     void exportPicture();
     void copyPicture();

@@ -1,9 +1,15 @@
 #include "ui/messages.h"
 
+#include "core/message_text.h"
+
 #include <QApplication>
 #include <QStyle>
 
 namespace shieldcalc::ui {
+
+QString quotedText(const QString& text) {
+    return QString::fromStdString(textForMessage(text.toStdString()));
+}
 
 void MessageBoxPresenter::show(QWidget* window, const Message& message) {
     QMessageBox box(message.icon, message.title, message.prompt, QMessageBox::Ok, window);

@@ -24,6 +24,11 @@ struct Message {
     Qt::TextFormat format = Qt::PlainText;
 };
 
+// User text quoted in a prompt as core's textForMessage shows it: at most
+// about 40 characters, shortened in the middle, control and invisible
+// characters shown as visible symbols.
+QString quotedText(const QString& text);
+
 inline Message question(const QString& prompt, const QString& title) {
     return {QMessageBox::Question, prompt, title};
 }

@@ -16,16 +16,22 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <vector>
@@ -178,10 +184,22 @@ private slots:
     void f1ShowsAbout();
     void numbersReadBack_data();
     void numbersReadBack();
+    void bandMessageIsPlainTextReadWhole_data();
+    void bandMessageIsPlainTextReadWhole();
+    void exportAsksAboutTheFinalName_data();
+    void exportAsksAboutTheFinalName();
+    void pictureIsWhatItsNameSays_data();
+    void pictureIsWhatItsNameSays();
+    void writeErrorQuotesTheNameInABoxOnTheScreen();
 
 private:
     // Walks to the result window of case index and opens the curve.
     CurveDialog* open(int index);
+    // Clicks the export button, types name into the file dialog in folder,
+    // with the filter of that index, and accepts; cancels the file dialog if
+    // it is still open after that.
+    void exportThroughFileDialog(CurveDialog& dialog, const char* button, const QString& folder,
+                                 const QString& name, int filter);
 };
 
 CurveDialog* CurveTest::open(int index) {
@@ -521,6 +539,180 @@ void CurveTest::numbersReadBack() {
     QFETCH(QString, text);
     QCOMPARE(ui::numberText(value), text);
     QCOMPARE(parseNumber(text.toStdString()), value);
+}
+
+void CurveTest::bandMessageIsPlainTextReadWhole_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("font markup") << "<font size=7 color=#00ff00>BIG</font>";
+    QTest::newRow("an image") << "<img src=\":/a.png\" width=400>";
+    QTest::newRow("nan") << "nan";
+}
+
+void CurveTest::bandMessageIsPlainTextReadWhole() {
+    QFETCH(QString, text);
+    CurveDialog* dialog = open(0);
+    QVERIFY(dialog != nullptr);
+    auto* start = dialog->findChild<QLineEdit*>("start");
+    start->setText(text);
+    emit start->editingFinished();
+    dialog->layout()->activate();
+    const auto* message = dialog->findChild<QLabel*>("bandMessage");
+    QVERIFY(message->isVisible());
+    // What was typed shows as the characters typed.
+    QVERIFY(message->text().contains(text));
+    QCOMPARE(message->textFormat(), Qt::PlainText);
+    // Every line of the message inside the label, the label inside the window.
+    const QRect room = message->contentsRect();
+    const QRect needed =
+        message->fontMetrics().boundingRect(room, Qt::TextWordWrap, message->text());
+    QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+             qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                            .arg(needed.width())
+                            .arg(needed.height())
+                            .arg(room.width())
+                            .arg(room.height())));
+    QVERIFY(dialog->rect().contains(message->geometry()));
+}
+
+void CurveTest::exportThroughFileDialog(CurveDialog& dialog, const char* button,
+                                        const QString& folder, const QString& name, int filter) {
+    expectedModals.append(QStringLiteral("exportFile"));
+    QTimer fill;
+    fill.setInterval(5);
+    connect(&fill, &QTimer::timeout, this, [&] {
+        auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (files == nullptr) {
+            return;
+        }
+        fill.stop();
+        files->setDirectory(folder);
+        // The filter chosen as a user does, with the arrow keys.
+        auto* types = files->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        for (int i = 0; i < filter; ++i) {
+            QTest::keyClick(types, Qt::Key_Down);
+        }
+        files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+        static_cast<QDialog*>(files)->accept(); // a question to replace is closed: No
+        if (files->isVisible()) {
+            files->reject();
+        }
+    });
+    fill.start();
+    QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+}
+
+void CurveTest::exportAsksAboutTheFinalName_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("picture, PNG chosen") << "exportPicture" << 0 << "report"
+                                         << "report.png";
+    QTest::newRow("picture, SVG twice chosen") << "exportPicture" << 5 << "report"
+                                               << "report.svg";
+    QTest::newRow("data") << "exportData" << 0 << "report"
+                          << "report.csv";
+}
+
+void CurveTest::exportAsksAboutTheFinalName() {
+    QFETCH(QString, button);
+    QFETCH(int, filter);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    CurveDialog* dialog = open(0);
+    QVERIFY(dialog != nullptr);
+    QTemporaryDir folder;
+    // Absent: written under the final name, nothing asked.
+    exportThroughFileDialog(*dialog, qPrintable(button), folder.path(), typed, filter);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
+    QVERIFY(modalBoxes.isEmpty());
+    QVERIFY(messages.isEmpty());
+    // Present: asked before it is replaced; answered No, it stays as it was.
+    QFile existing(folder.filePath(written));
+    QVERIFY(existing.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    existing.write("keep me");
+    existing.close();
+    exportThroughFileDialog(*dialog, qPrintable(button), folder.path(), typed, filter);
+    QCOMPARE(modalBoxes.size(), 1);
+    QVERIFY2(modalBoxes[0].text.contains(written), qPrintable(modalBoxes[0].text));
+    QCOMPARE(modalBoxes[0].buttons.size(), 2);
+    modalBoxes.clear(); // asked on purpose
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll(), QByteArray("keep me"));
+    QVERIFY(messages.isEmpty());
+}
+
+void CurveTest::pictureIsWhatItsNameSays_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("magic"); // the file's first bytes; empty: refused
+    const QByteArray jpeg("\xFF\xD8\xFF");
+    const QByteArray png("\x89PNG\r\n\x1A\n");
+    QTest::newRow("JPEG") << "pic.jpg" << jpeg;
+    QTest::newRow("JPEG, long upper-case extension") << "pic.JPEG" << jpeg;
+    QTest::newRow("PNG") << "pic.png" << png;
+    QTest::newRow("BMP") << "pic.bmp" << QByteArray("BM");
+    QTest::newRow("empty extension") << "dot." << QByteArray();
+    QTest::newRow("no extension") << "pic" << QByteArray();
+    QTest::newRow("not a picture") << "notes.txt" << QByteArray();
+}
+
+void CurveTest::pictureIsWhatItsNameSays() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, magic);
+    CurveDialog* dialog = open(1);
+    QVERIFY(dialog != nullptr);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    QCOMPARE(dialog->writePicture(path, 1), !magic.isEmpty());
+    if (magic.isEmpty()) {
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].message.title, QStringLiteral("导出图片"));
+        QVERIFY(QDir(folder.path()).isEmpty()); // nothing written under any name
+        return;
+    }
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{name});
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(magic.size()), magic);
+    QVERIFY(messages.isEmpty());
+}
+
+void CurveTest::writeErrorQuotesTheNameInABoxOnTheScreen() {
+    QTemporaryDir folder;
+    // 4,411 characters in folders that do not exist, ending in a right-to-left
+    // override and a line break.
+    const QString name = QStringLiteral("\u202E\n.csv");
+    QString path = folder.path();
+    while (path.size() < 4411 - 1 - name.size()) {
+        path += QStringLiteral("/abcdefghi");
+    }
+    path = path.left(4411 - 1 - name.size()) + u'/' + name;
+    QCOMPARE(path.size(), 4411);
+    CurveDialog* dialog = open(0);
+    QVERIFY(dialog != nullptr);
+    QVERIFY(!dialog->writeData(path));
+    QCOMPARE(messages.size(), 1);
+    const QString prompt = messages[0].message.prompt;
+    QVERIFY2(prompt.size() < 160, qPrintable(prompt));
+    QVERIFY2(!prompt.contains(QChar(0x202E)), qPrintable(prompt));
+    QCOMPARE(prompt.count(u'\n'), 1); // the message's own line break only
+    // Shortened in the middle; the end of the name shown with visible stand-ins.
+    QVERIFY2(prompt.contains(QStringLiteral("…")) &&
+                 prompt.contains(QStringLiteral("/<U+202E>␊.csv”")),
+             qPrintable(prompt));
+    dialog->close();
+
+    restartWithMessageBoxes();
+    dialog = open(0);
+    QVERIFY(dialog != nullptr);
+    QVERIFY(!dialog->writeData(path));
+    QCOMPARE(modalBoxes.size(), 1);
+    const QRect screen = dialog->screen()->availableGeometry();
+    QVERIFY2(screen.contains(modalBoxes[0].frame),
+             qPrintable(QStringLiteral("%1x%2")
+                            .arg(modalBoxes[0].frame.width())
+                            .arg(modalBoxes[0].frame.height())));
+    modalBoxes.clear(); // shown on purpose
 }
 
 QTEST_MAIN(CurveTest)

@@ -29,7 +29,7 @@ inline constexpr ListIndex kNoChoice = -1;
 enum class FrequencyUnit { MHz, kHz };
 
 // The unit as written after a number ("MHz") and as the value of an option
-// in a usage line ("MHZ").
+// in a usage line ("MHZ"). Both are string literals: data() is a C string.
 constexpr std::string_view unitName(FrequencyUnit unit) {
     return unit == FrequencyUnit::MHz ? "MHz" : "kHz";
 }

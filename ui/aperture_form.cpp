@@ -71,7 +71,7 @@ constexpr std::array<InputWords, 10> kWords{{
     {"shape", "孔的形状", "“形状”", "矩形孔或圆形孔"},
     {"material", "屏蔽体的材料", "“材料”", "一种金属"},
     {"l", "孔深l", "孔深", "cm"},
-    {"f", "频率f", "频率", "kHz"},
+    {kFrequencyKey, "频率f", "频率", unitName(ApertureInput::kFrequencyUnit).data()},
     {"D", "圆形孔的直径D", "直径", "cm"},
     {"r", "干扰源到屏蔽体的距离r", "距离", "cm"},
     {"a", "单个孔的面积a", "面积", "cm*cm"},

@@ -49,7 +49,7 @@ constexpr std::array<MissingPrompt, 2> kPrompts{{
 
 // How the explanations of faults name the inputs.
 constexpr std::array<InputWords, 7> kWords{{
-    {"f", "频率f", "频率", "kHz"},
+    {kFrequencyKey, "频率f", "频率", unitName(DoubleLayerInput::kFrequencyUnit).data()},
     {"l1", "第一层板的厚度l1", "厚度", "cm"},
     {"r1", "第一层板到源的距离r1", "距离", "cm"},
     {"material1", "第一层板的材料", "第一层板的“屏蔽体的材料”", "一种金属"},

@@ -41,7 +41,7 @@ constexpr std::array<MissingPrompt, 1> kPrompts{{
 
 // How the explanations of faults name the inputs.
 constexpr std::array<InputWords, 6> kWords{{
-    {"f", "频率f", "频率", "kHz"},
+    {kFrequencyKey, "频率f", "频率", unitName(EnclosureInput::kFrequencyUnit).data()},
     {"l", "壁厚l", "壁厚", "cm"},
     {"a", "长方体的长a", "长度", "cm"},
     {"b", "长方体的宽b", "宽度", "cm"},

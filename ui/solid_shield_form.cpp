@@ -36,7 +36,7 @@ constexpr std::array<MissingPrompt, 2> kPrompts{{
 
 // How the explanations of faults name the inputs.
 constexpr std::array<InputWords, 4> kWords{{
-    {"f", "频率f", "频率", "MHz"},
+    {kFrequencyKey, "频率f", "频率", unitName(SolidShieldInput::kFrequencyUnit).data()},
     {"l", "壁厚l", "壁厚", "cm"},
     {"r", "源到屏蔽体的距离r", "距离", "cm"},
     {"material", "屏蔽体的材料", "“屏蔽体的材料”", "一种金属"},

@@ -518,16 +518,19 @@ std::pair<QString, std::size_t> CurveDialog::askFileName(const QString& title,
         filters.append(choice.filter);
     }
     files.setNameFilters(filters);
+    // The choice of a filter's text; the first when the text is not one of them.
+    const auto choiceOf = [&](const QString& filter) {
+        return std::size_t(std::max<qsizetype>(filters.indexOf(filter), 0));
+    };
     files.setDefaultSuffix(choices.front().suffix);
     files.selectFile(proposed);
     connect(&files, &QFileDialog::filterSelected, &files, [&](const QString& filter) {
-        files.setDefaultSuffix(choices[std::size_t(filters.indexOf(filter))].suffix);
+        files.setDefaultSuffix(choices[choiceOf(filter)].suffix);
     });
     if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty()) {
         return {};
     }
-    return {files.selectedFiles().front(),
-            std::size_t(std::max<qsizetype>(filters.indexOf(files.selectedNameFilter()), 0))};
+    return {files.selectedFiles().front(), choiceOf(files.selectedNameFilter())};
 }
 
 void CurveDialog::exportData() {

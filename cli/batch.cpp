@@ -3,6 +3,7 @@
 #include "cli/cli.h"
 #include "cli/input_texts.h"
 #include "cli/options.h"
+#include "cli/output.h"
 #include "core/calculations.h"
 #include "core/message_text.h"
 #include "io/csv.h"
@@ -10,9 +11,11 @@
 #include "io/outcome.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -107,9 +110,13 @@ std::string help() {
            "  --json  write one JSON object per row instead (JSON Lines)\n"
            "  --help  print this help\n"
            "\n"
+           "Records end with LF or CRLF; a carriage return elsewhere outside quotes\n"
+           "stops the run at its line. A record holds at most 1 MiB (1048576 bytes,\n"
+           "its line end not counted) and 1024 fields.\n"
            "Numbers are read in the C form (\".\" as the decimal point) and rounded to\n"
            "single precision. Exit status: 0 when every row computed, 1 when any row\n"
-           "failed, 2 on a usage error or a file that is not well-formed CSV.\n";
+           "failed, 2 on a usage error or a file that is not well-formed CSV, 3 when\n"
+           "the input could not be read or the output written.\n";
 }
 
 // The header's columns and, for each calculation, where its inputs are.
@@ -338,7 +345,9 @@ int usageError(std::ostream& err, std::string_view message) {
     return kExitUsage;
 }
 
-int runOn(std::istream& in, bool json, std::ostream& out, std::ostream& err) {
+// input: how messages name the input, "standard input" or "'rows.csv'".
+int runOn(std::istream& in, const std::string& input, bool json, std::ostream& out,
+          std::ostream& err) {
     io::CsvReader reader(in);
     std::string output;
     bool allComputed = true;
@@ -368,6 +377,7 @@ int runOn(std::istream& in, bool json, std::ostream& out, std::ostream& err) {
             allComputed = run.run(row, reader.line(), output) && allComputed;
             if (output.size() >= kFlushSize) {
                 out << output;
+                checkOutput(out); // a reader gone ends the run at once
                 output.clear();
             }
         }
@@ -375,6 +385,11 @@ int runOn(std::istream& in, bool json, std::ostream& out, std::ostream& err) {
         out << output;
         err << kProgram << ": " << error.what() << '\n';
         return kExitUsage;
+    } catch (const io::CsvReadError& error) {
+        out << output;
+        err << kProgram << ": cannot read " << input << " at line " << error.line() << ": "
+            << error.what() << '\n';
+        return kExitInputOutput;
     }
     out << output;
     return allComputed ? kExitSuccess : kExitArithmeticFault;
@@ -407,14 +422,16 @@ int runBatch(std::span<const std::string_view> args, std::istream& in, std::ostr
         }
     }
     if (!file || *file == "-") {
-        return runOn(in, json, out, err);
+        return runOn(in, "standard input", json, out, err);
     }
+    const std::string name = "'" + textForMessage(*file) + "'";
     std::ifstream stream{std::string(*file), std::ios::binary};
     if (!stream) {
-        err << kProgram << ": cannot open '" << textForMessage(*file) << "'\n";
+        err << kProgram << ": cannot open " << name << ": "
+            << std::error_code(errno, std::system_category()).message() << '\n';
         return kExitUsage;
     }
-    return runOn(stream, json, out, err);
+    return runOn(stream, name, json, out, err);
 }
 
 } // namespace shieldcalc::cli

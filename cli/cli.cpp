@@ -3,6 +3,7 @@
 #include "cli/batch.h"
 #include "cli/input_texts.h"
 #include "cli/options.h"
+#include "cli/output.h"
 #include "cli/sweep.h"
 #include "core/calculations.h"
 #include "core/message_text.h"
@@ -142,8 +143,10 @@ private:
 constexpr std::string_view kConventions =
     "Numbers are read in the C form (\".\" as the decimal point) and rounded to\n"
     "single precision. An optional length that is left out, or given as \"\", is 0.\n"
+    "A choice of \"none\" (a source, a material, a shape) stands for a choice left\n"
+    "open in the windows, and gives the result the windows give for it.\n"
     "Exit status: 0 on success, 1 on an arithmetic fault (at any point of a sweep),\n"
-    "2 on a usage error.\n";
+    "2 on a usage error, 3 when the output could not be written.\n";
 
 std::string optionSynopsis(const OptionSpec& declared) {
     std::string synopsis(declared.name);
@@ -207,7 +210,11 @@ void writeCommandHelp(const Calculation<Input, Result>& calculation,
 }
 
 void writeProgramHelp(std::ostream& out) {
-    out << "usage: " << kProgram << " COMMAND OPTIONS [--json]\n\n"
+    out << "usage: " << kProgram << " COMMAND OPTIONS [--json]\n"
+        << "   or: " << kProgram << " COMMAND OPTIONS " << kReferenceOption.name << " [--json]\n"
+        << "   or: " << kProgram << " COMMAND OPTIONS " << kSweepOption.name << ' '
+        << kSweepOption.metavar << " [" << kLinearOption.name << "] [--json]\n"
+        << "   or: " << kProgram << ' ' << kBatchCommand << " [FILE|-] [--json]\n\n"
         << "The shielding effectiveness (dB) of metal shields.\n\ncommands:\n";
     const auto writeCommand = [&](std::string_view name, std::string_view summary) {
         out << "  " << name << std::string(11 - name.size(), ' ') << summary << '\n';
@@ -215,7 +222,17 @@ void writeProgramHelp(std::ostream& out) {
     forEachCalculation(
         [&](const auto& calculation) { writeCommand(calculation.name, calculation.summary); });
     writeCommand(kBatchCommand, kBatchSummary);
-    out << "\noptions:\n"
+    out << "\noptions of every calculation, besides its own:\n";
+    for (const OptionSpec& option : {kJsonOption, kReferenceOption, kSweepOption, kLinearOption}) {
+        // A synopsis too long for the column has its help on the next line.
+        const std::string synopsis = optionSynopsis(option);
+        out << "  " << synopsis
+            << (synopsis.size() < 12 ? std::string(13 - synopsis.size(), ' ')
+                                     : "\n" + std::string(15, ' '))
+            << option.help << '\n';
+    }
+    out << "\nbatch --json writes one JSON object per row (JSON Lines).\n"
+        << "\noptions:\n"
         << "  --help     print this help\n"
         << "  --version  print the version\n"
         << "\nRun '" << kProgram << " COMMAND --help' for the options of a command.\n\n"
@@ -302,15 +319,8 @@ int runCommand(const Calculation<Input, Result>& calculation,
     return kExitSuccess;
 }
 
-} // namespace
-
-int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    std::istringstream nothing;
-    return runCli(args, nothing, out, err);
-}
-
-int runCli(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+int dispatch(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+             std::ostream& err) {
     if (args.empty()) {
         err << kProgram << ": missing command\n";
     } else if (args.front() == "--help") {
@@ -332,6 +342,26 @@ int runCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
     }
     err << "Run '" << kProgram << " --help' for the commands.\n";
     return kExitUsage;
+}
+
+} // namespace
+
+int runCli(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+    try {
+        const int status = dispatch(args, in, out, err);
+        out.flush();
+        checkOutput(out);
+        return status;
+    } catch (const OutputError& error) {
+        err << kProgram << ": cannot write to standard output: " << error.what() << '\n';
+        return kExitInputOutput;
+    }
+}
+
+int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    std::istringstream nothing;
+    return runCli(args, nothing, out, err);
 }
 
 } // namespace shieldcalc::cli

@@ -11,7 +11,9 @@
 // knows one. The sub-command batch runs the rows of a CSV file (batch.h),
 // reading standard input from in. Messages go to err. "--help" and
 // "--version" in place of a sub-command print the program's help and its
-// version. The return value is the process's exit status.
+// version. Everything written to out is flushed and checked before the end:
+// an output that cannot be written ends the run with its reason on err. The
+// return value is the process's exit status.
 #pragma once
 
 #include <istream>
@@ -23,7 +25,8 @@ namespace shieldcalc::cli {
 
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitArithmeticFault = 1; // the computation failed
-inline constexpr int kExitUsage = 2; // the command line, or the file batch reads, is wrong
+inline constexpr int kExitUsage = 2;       // the command line, or the file batch reads, is wrong
+inline constexpr int kExitInputOutput = 3; // the input could not be read or the output written
 
 int runCli(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
            std::ostream& err);

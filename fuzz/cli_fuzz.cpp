@@ -3,17 +3,21 @@
 // Input: the arguments, separated by NUL bytes (at most 64 of them), then,
 // after the first 0xFF byte if there is one, the standard input (the CSV text
 // of "batch -").
-// Properties: the exit status is 0, 1 or 2; a usage error (2) writes nothing
+// Properties: the exit status is 0, 1, 2 or 3 (3: a file named cannot be
+// read, a directory for one); a usage error (2) writes nothing
 // on stdout, except the rows a batch run wrote before the line that stopped
 // it; with --json, a computation that succeeds or fails (0 or 1) writes one
 // line of valid JSON, and a batch run one line of valid JSON per row; a
 // sweep without --json writes CSV under its header, six fields a row; stderr
 // is well-formed UTF-8 with no control characters but the line ends, whatever
-// bytes the arguments and the CSV text hold.
+// bytes the arguments and the CSV text hold. Run again with stdout a full
+// device, the exit status is never 0, and it is 3 (the output failed)
+// whenever the first run wrote anything on stdout.
 #include "cli/cli.h"
 #include "core/utf8.h"
 #include "fuzz_support.h"
 #include "tests/cli/json_reader.h"
+#include "tests/common/failing_streams.h"
 
 #include <algorithm>
 #include <sstream>
@@ -44,7 +48,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view whole(reinterpret_cast<const char*>(data), size);
     const std::size_t split = std::min(whole.find('\xFF'), whole.size());
     const std::string_view input = whole.substr(0, split);
-    std::istringstream in(std::string(whole.substr(std::min(split + 1, whole.size()))));
     std::vector<std::string_view> args;
     for (std::size_t start = 0; start <= input.size() && args.size() < kMaxArguments;) {
         const std::size_t end = std::min(input.find('\0', start), input.size());
@@ -55,10 +58,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         args.clear();
     }
 
+    const std::string stdinText(whole.substr(std::min(split + 1, whole.size())));
+    std::istringstream in(stdinText);
     std::ostringstream out, err;
     const int status = shieldcalc::cli::runCli(args, in, out, err);
-    require(status == 0 || status == 1 || status == 2, "the exit status is 0, 1 or 2");
+    require(status >= 0 && status <= 3, "the exit status is 0, 1, 2 or 3");
     require(plainText(err.str()), "stderr is plain text");
+    {
+        std::istringstream again(stdinText);
+        shieldcalc::testing::FailingOutput full;
+        std::ostringstream fullErr;
+        const int fullStatus = shieldcalc::cli::runCli(args, again, full, fullErr);
+        require(fullStatus != 0, "a full stdout is never success");
+        require(out.str().empty() || fullStatus == shieldcalc::cli::kExitInputOutput,
+                "a run that writes reports a full stdout with status 3");
+    }
     const auto given = [&](std::string_view arg) {
         return std::ranges::find(args, arg) != args.end();
     };

@@ -1,5 +1,7 @@
 #include "io/csv.h"
 
+#include "core/utf8.h"
+
 #include <algorithm>
 
 namespace shieldcalc::io {
@@ -9,55 +11,24 @@ namespace {
 constexpr std::size_t kBlockSize = 1 << 16;
 constexpr int kEnd = -1;
 
-// Whether text is well-formed UTF-8 (no overlong forms, no surrogates,
-// nothing beyond U+10FFFF).
-bool isUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return false;
-        }
-        if (i + length > text.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto c = static_cast<unsigned char>(text[i + k]);
-            if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) {
-                return false;
-            }
-        }
-        i += length;
-    }
-    return true;
-}
-
 } // namespace
 
 CsvError::CsvError(long line, const std::string& what)
     : std::runtime_error("line " + std::to_string(line) + ": " + what), line_(line) {}
 
-CsvReader::CsvReader(std::istream& in) : in_(in), buffer_(kBlockSize) {}
+CsvReadError::CsvReadError(long line, std::error_code reason)
+    : std::runtime_error(reason.message()), line_(line) {}
+
+CsvReader::CsvReader(std::istream& in) : in_(in), buffer_(kBlockSize) {
+    in_.exceptions(in_.exceptions() | std::ios::badbit);
+}
 
 bool CsvReader::refill() {
-    in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    try {
+        in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    } catch (const std::ios_base::failure& failure) {
+        throw CsvReadError(currentLine_, failure.code());
+    }
     size_ = static_cast<std::size_t>(in_.gcount());
     position_ = 0;
     return size_ > 0;
@@ -81,28 +52,35 @@ int CsvReader::get() {
     return c;
 }
 
+void CsvReader::take(std::size_t bytes) {
+    recordBytes_ += bytes;
+    if (recordBytes_ > kMaxRecordBytes) {
+        throw CsvError(recordLine_, "a record longer than 1 MiB (" +
+                                        std::to_string(kMaxRecordBytes) + " bytes)");
+    }
+}
+
 bool CsvReader::next(std::vector<std::string>& fields) {
     if (!started_) {
         started_ = true;
-        // A byte-order mark, as some spreadsheets write one.
-        static constexpr unsigned char kBom[] = {0xEF, 0xBB, 0xBF};
-        if (peek() == kBom[0]) {
-            std::size_t matched = 0;
-            while (matched < 3 && peek() == kBom[matched]) {
-                get();
-                ++matched;
-            }
-            if (matched != 3) {
-                throw CsvError(1, "the file is not UTF-8 text");
-            }
+        // A byte-order mark, as some spreadsheets write one. The first block
+        // holds the whole of it when the input does.
+        constexpr std::string_view kBom = "\xEF\xBB\xBF";
+        if (peek() != kEnd &&
+            std::string_view(buffer_.data() + position_, size_ - position_).starts_with(kBom)) {
+            position_ += kBom.size();
         }
     }
     if (peek() == kEnd) {
         return false;
     }
     recordLine_ = currentLine_;
+    recordBytes_ = 0;
     std::size_t count = 0; // fields read; their strings are reused from record to record
     while (true) {
+        if (count == kMaxFields) {
+            throw CsvError(recordLine_, "more than " + std::to_string(kMaxFields) + " fields");
+        }
         if (count == fields.size()) {
             fields.emplace_back();
         }
@@ -111,16 +89,19 @@ bool CsvReader::next(std::vector<std::string>& fields) {
         int c = peek();
         if (c == '"') {
             get();
+            take(1);
             while (true) {
                 c = get();
                 if (c == kEnd) {
                     throw CsvError(recordLine_, "a quoted field is not closed");
                 }
+                take(1);
                 if (c == '"') {
                     if (peek() != '"') {
                         break;
                     }
                     get();
+                    take(1);
                 }
                 field += static_cast<char>(c);
             }
@@ -138,6 +119,7 @@ bool CsvReader::next(std::vector<std::string>& fields) {
                        *stop != '"') {
                     ++stop;
                 }
+                take(static_cast<std::size_t>(stop - begin));
                 field.append(begin, stop);
                 position_ += static_cast<std::size_t>(stop - begin);
                 if (stop != end) {
@@ -153,9 +135,14 @@ bool CsvReader::next(std::vector<std::string>& fields) {
         }
         c = get();
         if (c == ',') {
+            take(1);
             continue;
         }
-        if (c == '\r' && peek() == '\n') {
+        if (c == '\r') {
+            if (peek() != '\n') {
+                throw CsvError(currentLine_, "a carriage return (CR) that is not followed by a "
+                                             "line feed (LF); records end with LF or CRLF");
+            }
             get();
         }
         fields.resize(count);

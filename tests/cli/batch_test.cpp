@@ -230,7 +230,7 @@ TEST_P(BatchUsage, ExitsWithStatus2) {
 const BatchUsageCase kBatchUsageCases[] = {
     {"missing_file",
      {"/nonexistent/rows.csv"},
-     "shieldcalc-cli batch: cannot open '/nonexistent/rows.csv'"},
+     "shieldcalc-cli batch: cannot open '/nonexistent/rows.csv': No such file or directory"},
     {"two_files", {"a.csv", "b.csv"}, "shieldcalc-cli batch: unexpected argument 'b.csv'"},
     {"unknown_option", {"--csv"}, "shieldcalc-cli batch: unknown option '--csv'"},
     {"repeated_flag",

@@ -5,7 +5,11 @@
 // runs the real program on each file as a user would, output to /dev/null,
 // and reports the rows per second and the peak resident memory of the run.
 // The row counts grow tenfold from one file to the next, so a flat peak
-// shows that memory does not grow with the number of rows.
+// shows that memory does not grow with the number of rows. Then the same for
+// inputs that a batch run refuses or reports row by row: as many rows whose
+// frequency is not a number (an error must cost no more than a result), a
+// record just within the length limit and one just beyond it, and /dev/zero
+// (one endless record), whose peak must stay that of the limit.
 //
 // usage: batch_bench PATH_TO_SHIELDCALC_CLI [ROWS...]   (default 10000 100000 1000000)
 #include <sys/resource.h>
@@ -73,6 +77,9 @@ struct Run {
     int status;
 };
 
+// The longest record a batch run reads, in bytes without its line end.
+constexpr long kRecordLimit = 1 << 20;
+
 Run runProgram(const char* program, const std::string& file) {
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
@@ -121,6 +128,32 @@ int main(int argc, char** argv) {
                     double(std::filesystem::file_size(file)) / 1e6, run.seconds,
                     double(count) / run.seconds, double(run.peakKiB) / 1024, run.status);
     }
+    const auto report = [&](const char* what, long rows, const std::string& input) {
+        const Run run = runProgram(argv[1], input);
+        std::printf("%-28s %10ld rows %10.3f s %12.0f rows/s %7.1fM  (exit %d)\n", what, rows,
+                    run.seconds, double(rows) / run.seconds, double(run.peakKiB) / 1024,
+                    run.status);
+    };
+    std::printf("\n");
+    const long badRows = counts.back();
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << "calculation,source,material,f,l,r\n";
+        for (long i = 0; i < badRows; ++i) {
+            out << "solid,plane,copper,1x" << i % 10 << ",0.1,10\n";
+        }
+    }
+    report("f not a number", badRows, file.string());
+    for (const long length : {kRecordLimit, kRecordLimit + 1}) {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        const std::string field = "solid,plane,copper,1,0.1,";
+        out << "calculation,source,material,f,l,r\n"
+            << field << std::string(std::size_t(length) - field.size(), '9') << "\n";
+        out.close();
+        report(length == kRecordLimit ? "record of 1 MiB" : "record of 1 MiB + 1 byte", 1,
+               file.string());
+    }
+    report("/dev/zero", 0, "/dev/zero");
     std::filesystem::remove(file);
     return 0;
 }

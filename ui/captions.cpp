@@ -1,10 +1,16 @@
 #include "ui/captions.h"
 
-#include <QPainter>
+#include <QComboBox>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRect>
 #include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <vector>
 
 namespace shieldcalc::ui {
 
@@ -41,32 +47,76 @@ bool fitsInRoom(const QRect& rect, int windowWidth, const std::vector<QRect>& ot
     return rect.left() >= room.left && rect.right() + 1 <= room.right;
 }
 
-// The caption of label in font at its designed place, or grown to the right
-// up to the next control and then to the left; shortfall is how many pixels
-// the free room of its row lacks (0 when it fits).
+// A label while its form is fitted.
+struct Caption {
+    QLabel* label;
+    QRect designed;     // the label's rectangle in the form's design
+    const QWidget* box; // the text box or drop-down box of its row (boxOfRow), if any
+    QRect rect;         // where its text stands, in the window's coordinates
+    QFont font;
+};
+
+bool isBox(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) != nullptr ||
+           qobject_cast<const QComboBox*>(widget) != nullptr;
+}
+
+// The text box or drop-down box whose row the caption of label shares: the
+// one that label names, when it stands in the row of designed; else the
+// nearest one in that row; nullptr when the row has none.
+const QWidget* boxOfRow(const QLabel& label, const QRect& designed,
+                        const std::vector<const QWidget*>& boxes) {
+    if (isBox(label.buddy()) && sameRow(designed, label.buddy()->geometry())) {
+        return label.buddy();
+    }
+    const auto distance = [&](const QWidget* box) {
+        const QRect rect = box->geometry();
+        return std::max({0, rect.left() - designed.right(), designed.left() - rect.right()});
+    };
+    const QWidget* nearest = nullptr;
+    for (const QWidget* box : boxes) {
+        if (sameRow(designed, box->geometry()) &&
+            (nearest == nullptr || distance(box) < distance(nearest))) {
+            nearest = box;
+        }
+    }
+    return nearest;
+}
+
+// The caption's rectangle at its designed left edge for text of size need:
+// centred on its box, or from its designed top.
+QRect atDesignedPlace(const Caption& caption, QSize need) {
+    if (caption.box != nullptr) {
+        const QRect box = caption.box->geometry();
+        const int height = std::max(need.height(), box.height());
+        return {caption.designed.left(), box.top() - (height - box.height()) / 2, need.width(),
+                height};
+    }
+    return {caption.designed.topLeft(),
+            QSize(need.width(), std::max(need.height(), caption.designed.height()))};
+}
+
+// The caption in font at its designed place, or grown to the right up to the
+// next control and then to the left; shortfall is how many pixels the free
+// room of its row lacks (0 when it fits).
 struct Placement {
     QRect rect;
     int shortfall;
 };
 
-Placement placeCaption(QLabel& label, const QFont& font, int windowWidth,
+Placement placeCaption(const Caption& caption, const QFont& font, int windowWidth,
                        const std::vector<QRect>& others) {
-    const QRect designed = label.geometry();
-    const QSize need = captionSize(label.text(), font, &label);
-    QRect caption(designed.topLeft(),
-                  QSize(need.width(), std::max(need.height(), designed.height())));
-    const Room room = roomAround(caption, designed.left(), windowWidth, others);
-    if (caption.right() + 1 > room.right) {
-        caption.moveRight(room.right - 1);
+    QRect rect = atDesignedPlace(caption, captionSize(caption.label->text(), font, caption.label));
+    const Room room = roomAround(rect, caption.designed.left(), windowWidth, others);
+    if (rect.right() + 1 > room.right) {
+        rect.moveRight(room.right - 1);
     }
-    const int shortfall = std::max(0, room.left - caption.left());
-    caption.moveLeft(caption.left() + shortfall);
-    return {caption, shortfall};
+    const int shortfall = std::max(0, room.left - rect.left());
+    rect.moveLeft(rect.left() + shortfall);
+    return {rect, shortfall};
 }
 
 } // namespace
-
-void CaptionLabel::paintEvent(QPaintEvent* /*event*/) {}
 
 QSize captionSize(const QString& text, const QFont& font, QPaintDevice* device) {
     // A layout, not the font's metrics: the faces that stand in for missing
@@ -82,15 +132,22 @@ QSize captionSize(const QString& text, const QFont& font, QPaintDevice* device) 
             static_cast<int>(std::ceil(line.height()))};
 }
 
-std::vector<Caption> fitCaptions(QWidget& form) {
+void fitCaptions(QWidget& form) {
+    const QList<QWidget*> children = form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    std::vector<const QWidget*> boxes;
+    std::ranges::copy_if(children, std::back_inserter(boxes), isBox);
     std::vector<Caption> captions;
     std::vector<QRect> controls;
-    for (QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget* child : children) {
         if (auto* label = qobject_cast<QLabel*>(child)) {
-            const QSize need = captionSize(label->text(), label->font(), label);
-            captions.push_back({label,
-                                QRect(label->pos(), need.expandedTo(QSize(0, label->height()))),
-                                label->font()});
+            Caption caption{label,
+                            label->geometry(),
+                            boxOfRow(*label, label->geometry(), boxes),
+                            {},
+                            label->font()};
+            caption.rect =
+                atDesignedPlace(caption, captionSize(label->text(), caption.font, label));
+            captions.push_back(caption);
         } else {
             controls.push_back(child->geometry());
         }
@@ -120,14 +177,14 @@ std::vector<Caption> fitCaptions(QWidget& form) {
         QFont smaller = caption.label->font();
         smaller.setPointSizeF(smaller.pointSizeF() - 1);
         for (const QFont& font : {caption.label->font(), smaller}) {
-            Placement place = placeCaption(*caption.label, font, width, othersThan(caption));
+            Placement place = placeCaption(caption, font, width, othersThan(caption));
             // The caption before it may step aside into free room of its own.
-            Caption* before = captionBefore(place.rect, caption.label->x());
+            Caption* before = captionBefore(place.rect, caption.designed.left());
             if (place.shortfall > 0 && before != nullptr) {
                 const QRect aside = before->rect.translated(-place.shortfall, 0);
                 if (fitsInRoom(aside, width, othersThan(*before))) {
                     before->rect = aside;
-                    place = placeCaption(*caption.label, font, width, othersThan(caption));
+                    place = placeCaption(caption, font, width, othersThan(caption));
                 }
             }
             if (place.shortfall == 0) {
@@ -137,22 +194,13 @@ std::vector<Caption> fitCaptions(QWidget& form) {
             }
         }
     }
-    return captions;
-}
-
-void drawCaptions(QPainter& painter, std::span<const Caption> captions) {
     for (const Caption& caption : captions) {
-        if (caption.label->isHidden()) {
-            continue;
+        caption.label->setGeometry(caption.rect);
+        if (caption.font != caption.label->font()) {
+            caption.label->setFont(caption.font);
         }
-        const QPalette palette = caption.label->palette();
-        if (caption.label->autoFillBackground()) {
-            painter.fillRect(caption.rect, palette.color(caption.label->backgroundRole()));
-        }
-        painter.setFont(caption.font);
-        painter.setPen(palette.color(caption.label->foregroundRole()));
-        painter.drawText(caption.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                         caption.label->text());
+        caption.label->setAlignment(Qt::AlignLeft |
+                                    (caption.box != nullptr ? Qt::AlignVCenter : Qt::AlignTop));
     }
 }
 

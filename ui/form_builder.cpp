@@ -1,6 +1,5 @@
 #include "ui/form_builder.h"
 
-#include "ui/captions.h"
 #include "ui/choice_box.h"
 
 #include <QAbstractButton>
@@ -58,7 +57,8 @@ QWidget* createControl(QWidget& form, const ControlSpec& design, QButtonGroup& o
     const QString text = QString::fromUtf8(design.text);
     switch (design.kind) {
     case ControlKind::Label: {
-        auto* label = new CaptionLabel(text, &form);
+        auto* label = new QLabel(text, &form);
+        label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }

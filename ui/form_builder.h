@@ -6,9 +6,10 @@
 // the window: it converts the twips to logical pixels (15 twips to a pixel; the
 // platform's high-DPI scaling does the rest), fixes the window's size, sets
 // the Song-style fonts, gives each box to the label that names it as buddy (with
-// the label's tooltip) and chains the tab order. The labels' captions are
-// painted by the window (captions.h). No layouts are used: the numbers in a table can be
-// read against the form's design and asserted by tests.
+// the label's tooltip) and chains the tab order. The labels stand at their
+// designed places until their window fits them to their captions (captions.h).
+// No layouts are used: the numbers in a table can be read against the form's
+// design and asserted by tests.
 #pragma once
 
 #include "core/inputs.h"

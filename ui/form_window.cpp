@@ -1,21 +1,17 @@
 #include "ui/form_window.h"
 
+#include "ui/captions.h"
 #include "ui/window_hub.h"
 
 #include <QCloseEvent>
-#include <QHelpEvent>
 #include <QKeySequence>
-#include <QPainter>
 #include <QShortcut>
-#include <QToolTip>
-
-#include <algorithm>
 
 namespace shieldcalc::ui {
 
 FormWindow::FormWindow(WindowHub& hub, const FormSpec& design) : hub_(hub) {
     buildForm(*this, design, options_);
-    captions_ = fitCaptions(*this);
+    fitCaptions(*this);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this] { hub_.showAbout(this); });
     if (!options_.buttons().isEmpty()) {
@@ -52,26 +48,6 @@ void FormWindow::moveSelection(int step) {
 void FormWindow::pressOnKey(const QKeySequence& key, const char* button) {
     connect(new QShortcut(key, this), &QShortcut::activated, control<QAbstractButton>(button),
             &QAbstractButton::click);
-}
-
-bool FormWindow::event(QEvent* event) {
-    // Over the part of a caption that lies outside its label, the window
-    // shows the label's tooltip.
-    if (event->type() == QEvent::ToolTip) {
-        const auto* help = static_cast<QHelpEvent*>(event);
-        const auto caption = std::ranges::find_if(
-            captions_, [&](const Caption& c) { return c.rect.contains(help->pos()); });
-        if (caption != captions_.end() && !caption->label->toolTip().isEmpty()) {
-            QToolTip::showText(help->globalPos(), caption->label->toolTip(), this, caption->rect);
-            return true;
-        }
-    }
-    return QWidget::event(event);
-}
-
-void FormWindow::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    drawCaptions(painter, captions_);
 }
 
 void FormWindow::hideEvent(QHideEvent* event) {

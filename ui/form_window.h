@@ -1,8 +1,8 @@
 // The common ground of the eight windows.
 //
 // A FormWindow is a fixed-size top-level window built from its table of
-// controls (form_builder.h). It paints its labels' captions in the room
-// fitCaptions found for them (captions.h). It knows the window hub that owns
+// controls (form_builder.h), its labels fitted to the captions they paint
+// (captions.h). It knows the window hub that owns
 // it and goes through the hub for everything it does to another window; when
 // it is hidden it tells the hub where it stood, so that the next window opens
 // in the same place. Its option buttons, if it has any, exclude each other,
@@ -12,15 +12,11 @@
 // About.
 #pragma once
 
-#include "ui/captions.h"
 #include "ui/form_builder.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QWidget>
-
-#include <span>
-#include <vector>
 
 class QKeySequence;
 
@@ -36,9 +32,6 @@ public:
     int selectedOption() const;
     // Sets every option button of the window to not selected.
     void clearSelection();
-
-    // Where the window paints its labels' captions.
-    std::span<const Caption> captions() const { return captions_; }
 
 protected:
     WindowHub& hub() const { return hub_; }
@@ -59,8 +52,6 @@ protected:
     // The key presses the button, wherever the focus is in this window.
     void pressOnKey(const QKeySequence& key, const char* button);
 
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -71,7 +62,6 @@ private:
 
     WindowHub& hub_;
     QButtonGroup options_;
-    std::vector<Caption> captions_;
 };
 
 } // namespace shieldcalc::ui

@@ -1,25 +1,29 @@
 // Every caption of every window whole and clear of the other controls, with
 // the fonts and the scale factor in use (the suite runs once per scale
-// factor, QT_SCALE_FACTOR): the text of a label inside the room its window
-// paints it in, at least 3 pixels from every other control and caption, the
-// option buttons' captions inside the buttons. Also the faces: Latin letters
-// from the serif face, Chinese from the Song face, real bold where designed.
+// factor, QT_SCALE_FACTOR): each label paints its own caption, its extents
+// (as the accessibility tools see them) hold the caption's text and keep at
+// least 3 pixels from every other control and caption, the captions in the row
+// of a text box or drop-down box of a calculator form are centred on it, and
+// the option buttons' captions fit inside the buttons. Also the faces: Latin
+// letters from the serif face, Chinese from the Song face, real bold where
+// designed.
 #include "ui/captions.h"
-#include "ui/form_window.h"
 #include "ui_test.h"
 
+#include <QAccessible>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QRawFont>
 #include <QTest>
 #include <QTextLayout>
 
 #include <cmath>
-
-using shieldcalc::ui::Caption;
-using shieldcalc::ui::FormWindow;
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -43,12 +47,43 @@ QSizeF textSize(const QString& text, const QFont& font, QPaintDevice* device) {
     return {line.naturalTextWidth(), line.height()};
 }
 
-// One row per window.
-void windowRows() {
+// One row per window of names.
+void windowRows(const QStringList& names = kAllWindows) {
     QTest::addColumn<QString>("name");
-    for (const QString& name : kAllWindows) {
+    for (const QString& name : names) {
         QTest::addRow("%s", qPrintable(name)) << name;
     }
+}
+
+// The labels of a window.
+QList<QLabel*> labelsOf(const QWidget& form) {
+    return form.findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+}
+
+// What the label paints on its window, in the window's device pixels: what
+// changes in a picture of the window when the label is hidden.
+std::optional<QRect> inkOf(QLabel& label) {
+    QWidget& form = *label.parentWidget();
+    const QImage shown = form.grab().toImage();
+    label.hide();
+    const QImage hidden = form.grab().toImage();
+    label.show();
+    std::optional<QRect> ink;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (shown.pixel(x, y) != hidden.pixel(x, y)) {
+                ink = ink ? ink->united(QRect(x, y, 1, 1)) : QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return ink;
+}
+
+// The label's extents as its accessible interface reports them, in the
+// window's logical pixels.
+QRect accessibleExtents(QLabel& label) {
+    const QRect global = QAccessible::queryAccessibleInterface(&label)->rect();
+    return {label.parentWidget()->mapFromGlobal(global.topLeft()), global.size()};
 }
 
 bool isLatin(QChar c) {
@@ -64,6 +99,8 @@ private slots:
     void scaleFactorIsInUse();
     void captionsFitAndKeepClear_data();
     void captionsFitAndKeepClear();
+    void captionsCentredOnTheirBoxes_data();
+    void captionsCentredOnTheirBoxes();
     void facesByScript_data();
     void facesByScript();
     void boldIsReal_data();
@@ -83,52 +120,100 @@ void CaptionsTest::captionsFitAndKeepClear_data() {
 void CaptionsTest::captionsFitAndKeepClear() {
     QFETCH(QString, name);
     QVERIFY(walk(pathTo(name)));
-    auto* form = dynamic_cast<FormWindow*>(window(name));
-    QVERIFY(form != nullptr);
-    const std::span<const Caption> captions = form->captions();
-    QCOMPARE(qsizetype(captions.size()), form->findChildren<QLabel*>().size());
+    QWidget* form = window(name);
+    const QList<QLabel*> labels = labelsOf(*form);
+    QVERIFY(!labels.isEmpty());
+    const qreal ratio = form->devicePixelRatioF();
+    // The designed sizes: the main menu's heading 18 points, every other caption 9.
+    const qreal designedPoints = name == u"frmmain" ? 18 : 9;
 
-    const QImage shot = form->grab().toImage();
-    const qreal ratio = shot.devicePixelRatio();
-    for (const Caption& caption : captions) {
-        const QLabel* label = caption.label;
+    for (QLabel* label : labels) {
         const QString what = name + u'.' + label->objectName() + u' ' + label->text();
-        const QRect room = caption.rect;
-        const QSizeF need = textSize(label->text(), caption.font, form);
-        QVERIFY2(need.width() <= room.width() && need.height() <= room.height(), qPrintable(what));
-        QVERIFY2(form->rect().contains(room), qPrintable(what));
-        QCOMPARE(room.top(), label->y()); // the row stays as designed
-        QVERIFY2(caption.font.pointSizeF() >= label->font().pointSizeF() - 1, qPrintable(what));
+        const QRect extents = accessibleExtents(*label);
+        const QSizeF need = textSize(label->text(), label->font(), form);
+        QVERIFY2(need.width() <= extents.width() && need.height() <= extents.height(),
+                 qPrintable(what));
+        QVERIFY2(form->rect().contains(extents), qPrintable(what));
+        QVERIFY2(label->font().pointSizeF() >= designedPoints - 1, qPrintable(what));
+
+        const std::optional<QRect> ink = inkOf(*label);
+        QVERIFY2(ink.has_value(), qPrintable(what + QStringLiteral(" is not painted")));
+        // The device pixels that the extents touch (part of a pixel, at a
+        // scale factor that is not whole).
+        const QRect extentsOnDevice(
+            QPoint(static_cast<int>(std::floor(extents.left() * ratio)),
+                   static_cast<int>(std::floor(extents.top() * ratio))),
+            QPoint(static_cast<int>(std::ceil((extents.right() + 1) * ratio)) - 1,
+                   static_cast<int>(std::ceil((extents.bottom() + 1) * ratio)) - 1));
+        QVERIFY2(extentsOnDevice.contains(*ink),
+                 qPrintable(what + QStringLiteral(" is painted outside its label")));
+        // The pointer over the caption is over its label, and shows its tooltip.
+        QCOMPARE(form->childAt((QRectF(*ink).center() / ratio).toPoint()), label);
 
         const QRect clearance =
-            room.adjusted(-shieldcalc::ui::kCaptionGap, 0, shieldcalc::ui::kCaptionGap, 0);
+            extents.adjusted(-shieldcalc::ui::kCaptionGap, 0, shieldcalc::ui::kCaptionGap, 0);
         for (const QWidget* other : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (qobject_cast<const QLabel*>(other) == nullptr) {
+            if (other != label) {
                 QVERIFY2(!clearance.intersects(other->geometry()),
                          qPrintable(what + QStringLiteral(" touches ") + other->objectName()));
             }
         }
-        for (const Caption& other : captions) {
-            if (&other != &caption) {
-                QVERIFY2(!clearance.intersects(other.rect),
-                         qPrintable(what + QStringLiteral(" touches ") + other.label->text()));
-            }
-        }
-
-        // The window paints the caption: ink in its room.
-        const QRect pixels(std::floor(room.x() * ratio), std::floor(room.y() * ratio),
-                           std::ceil(room.width() * ratio), std::ceil(room.height() * ratio));
-        int ink = 0;
-        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
-            for (int x = pixels.left(); x <= pixels.right(); ++x) {
-                ink += qGray(shot.pixel(x, y)) < 128 ? 1 : 0;
-            }
-        }
-        QVERIFY2(ink > 0, qPrintable(what + QStringLiteral(" is not painted")));
     }
     for (const QRadioButton* option : form->findChildren<QRadioButton*>()) {
         QVERIFY2(option->sizeHint().width() <= option->width(), qPrintable(option->text()));
     }
+}
+
+void CaptionsTest::captionsCentredOnTheirBoxes_data() {
+    windowRows({"Frmsub2", "Frmsub4", "Frmsub5", "Frmsub7"});
+}
+
+void CaptionsTest::captionsCentredOnTheirBoxes() {
+    QFETCH(QString, name);
+    QVERIFY(walk(pathTo(name)));
+    QWidget* form = window(name);
+    const qreal ratio = form->devicePixelRatioF();
+    QList<const QWidget*> boxes;
+    for (const QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<const QLineEdit*>(child) != nullptr ||
+            qobject_cast<const QComboBox*>(child) != nullptr) {
+            boxes.append(child);
+        }
+    }
+    int centred = 0;
+    for (QLabel* label : labelsOf(*form)) {
+        const std::optional<QRect> ink = inkOf(*label);
+        QVERIFY(ink.has_value());
+        // Centres and extents in device pixels.
+        const auto centre = [](qreal top, qreal bottom) {
+            return (top + bottom) / 2;
+        };
+        const auto rowOf = [&](const QWidget* box) {
+            return std::pair{box->y() * ratio, (box->geometry().bottom() + 1) * ratio};
+        };
+        const qreal inkCentre = centre(ink->top(), ink->bottom() + 1);
+        // The box it names, or else a box in whose row its text stands (the
+        // boxes of a row share their centre).
+        const QWidget* box = boxes.contains(label->buddy()) ? label->buddy() : nullptr;
+        for (const QWidget* other : boxes) {
+            const auto [top, bottom] = rowOf(other);
+            if (box == nullptr && top < ink->bottom() + 1 && ink->top() < bottom) {
+                box = other;
+            }
+        }
+        if (box == nullptr) {
+            continue;
+        }
+        const auto [top, bottom] = rowOf(box);
+        QVERIFY2(std::abs(inkCentre - centre(top, bottom)) <= 2 * ratio,
+                 qPrintable(QStringLiteral("%1 %2: text centre %3, box centre %4 (device pixels)")
+                                .arg(name, label->text())
+                                .arg(inkCentre)
+                                .arg(centre(top, bottom))));
+        ++centred;
+    }
+    // Every calculator form names its boxes by captions of their rows.
+    QVERIFY(centred > 0);
 }
 
 void CaptionsTest::facesByScript_data() {
@@ -141,11 +226,11 @@ void CaptionsTest::facesByScript() {
         QSKIP("SimSun draws every character where it is installed");
     }
     QVERIFY(walk(pathTo(name)));
-    auto* form = dynamic_cast<FormWindow*>(window(name));
-    for (const Caption& caption : form->captions()) {
-        for (const QChar c : caption.label->text()) {
+    QWidget* form = window(name);
+    for (const QLabel* label : labelsOf(*form)) {
+        for (const QChar c : label->text()) {
             // The face that draws the character where it stands alone.
-            const QList<QGlyphRun> runs = glyphRuns(QString(c), caption.font, form);
+            const QList<QGlyphRun> runs = glyphRuns(QString(c), label->font(), form);
             QCOMPARE(runs.size(), 1);
             const QString family = runs.front().rawFont().familyName();
             if (isLatin(c)) {

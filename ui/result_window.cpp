@@ -106,7 +106,6 @@ void ResultWindow::selectLine(bool selected) {
     box->setPalette(boxColours);
     unit->setPalette(unitColours);
     unit->setAutoFillBackground(selected);
-    update();
 }
 
 void ResultWindow::Comm1_Click() {

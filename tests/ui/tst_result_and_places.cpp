@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -46,6 +48,7 @@ private slots:
     void resultReadsAtFullContrast();
     void resultIsCopied_data();
     void resultIsCopied();
+    void selectionRepaintsOnlyTheLine();
     void dropDownRowsAreSpacious_data();
     void dropDownRowsAreSpacious();
     void lessObviousInputsHaveTooltips_data();
@@ -123,6 +126,41 @@ void ResultAndPlacesTest::resultIsCopied() {
     }
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     QCOMPARE(visibleWindows(), QStringLiteral("Frmsub3"));
+}
+
+void ResultAndPlacesTest::selectionRepaintsOnlyTheLine() {
+    QVERIFY(walk(pathTo("Frmsub3")));
+    QWidget* result = window("Frmsub3");
+    QVERIFY(QTest::qWaitForWindowExposed(result));
+    QCoreApplication::processEvents();
+    auto* unit = find<QLabel>("Frmsub3", "Lab2");
+    const QRect line = find<QWidget>("Frmsub3", "Text1")->geometry().united(unit->geometry());
+
+    // What the window itself repaints once the whole line is selected.
+    struct PaintRecorder final : QObject {
+        QRegion painted;
+        bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                painted += static_cast<QPaintEvent*>(event)->region();
+            }
+            return false;
+        }
+    } recorder;
+    result->installEventFilter(&recorder);
+    QTest::keySequence(result->focusWidget(), QKeySequence::SelectAll);
+    QCoreApplication::processEvents();
+    result->removeEventFilter(&recorder);
+
+    const QRect outside = recorder.painted.subtracted(line).boundingRect();
+    QVERIFY2(outside.isEmpty(), qPrintable(QStringLiteral("painted outside the line: %1,%2 %3x%4")
+                                               .arg(outside.x())
+                                               .arg(outside.y())
+                                               .arg(outside.width())
+                                               .arg(outside.height())));
+    // The unit itself shows the selection.
+    const QImage shown = unit->grab().toImage();
+    QCOMPARE(shown.pixelColor(0, 0),
+             result->palette().color(QPalette::Active, QPalette::Highlight));
 }
 
 void ResultAndPlacesTest::dropDownRowsAreSpacious_data() {

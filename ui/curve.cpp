@@ -276,23 +276,42 @@ std::vector<AdviceLine> adviceLines(const Curve& curve, const PointResult& enter
     return lines;
 }
 
-std::optional<ValueAxisRange> valueAxisRange(std::span<const double> values) {
+std::optional<ValueAxisRange> valueAxisRange(std::span<const double> values, AxisExtent extent) {
     if (values.empty()) {
         return std::nullopt;
     }
     const auto [lowest, highest] = std::ranges::minmax_element(values);
-    const double low = *lowest;
-    const double high = *highest;
+    const bool readable = extent == AxisExtent::Readable;
+    const double low = readable ? std::min(0.0, *lowest) : *lowest;
+    const double high = readable ? std::min(kReadableTop, *highest) : *highest;
     // About eight steps of 1, 2 or 5 times a power of ten, at least 1 dB.
     const double raw = std::max(1.0, (high - low) / 8);
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     const double fraction = raw / power;
     const double step = (fraction <= 1 ? 1 : fraction <= 2 ? 2 : fraction <= 5 ? 5 : 10) * power;
     const double bottom = std::floor(low / step) * step;
-    const double top = std::max(std::ceil(high / step) * step, bottom + step);
+    double top = std::max(std::ceil(high / step) * step, bottom + step);
+    if (readable && top > kReadableTop) {
+        top = std::max(std::floor(kReadableTop / step) * step, bottom + step);
+    }
     return ValueAxisRange{.bottom = bottom,
                           .top = top,
-                          .ticks = static_cast<int>(std::lround((top - bottom) / step)) + 1};
+                          .ticks = static_cast<int>(std::lround((top - bottom) / step)) + 1,
+                          .cut = *highest > top};
+}
+
+QStringList valueAxisLabels(const ValueAxisRange& range) {
+    QStringList labels;
+    const double step = (range.top - range.bottom) / (range.ticks - 1);
+    for (int i = 0; i < range.ticks; ++i) {
+        // Computed from the bottom each time, so that no rounding piles up.
+        const double value = i + 1 == range.ticks ? range.top : range.bottom + i * step;
+        labels.append(approx(value == 0 ? 0.0 : value)); // never "-0"
+    }
+    if (range.cut) {
+        labels.back() = QStringLiteral("> %1 dB").arg(labels.back());
+    }
+    return labels;
 }
 
 std::size_t nearestPoint(const Curve& curve, double f) {

@@ -89,18 +89,36 @@ struct AdviceLine {
 std::vector<AdviceLine> adviceLines(const Curve& curve, const PointResult& entered,
                                     FrequencyUnit unit);
 
+// How much of the values the SE axis shows.
+enum class AxisExtent {
+    Whole,    // from the lowest value to the highest
+    Readable, // from 0, or the lowest value when it is negative, to the
+              // highest but at most kReadableTop
+};
+// The top of a readable SE axis, in dB: above it the handbook formulas
+// mean nothing a shield can show, and a thick wall would flatten every
+// useful curve.
+inline constexpr double kReadableTop = 300;
+
 // The SE axis over the values drawn: from a multiple of the step at or below
-// the lowest value to one at or above the highest, the step about an eighth
-// of the span, 1, 2 or 5 times a power of ten and at least 1 dB; at least one
-// step. Absent when there are no values.
+// the lowest value the extent shows to one at or above the highest, the step
+// about an eighth of the span, 1, 2 or 5 times a power of ten and at least
+// 1 dB; at least one step. A readable axis ends at the highest multiple of
+// the step at or below kReadableTop when values lie above that. Absent when
+// there are no values.
 struct ValueAxisRange {
     double bottom;
     double top;
-    int ticks; // lines across the plot, bottom and top included
+    int ticks;        // lines across the plot, bottom and top included
+    bool cut = false; // values lie above top, drawn at the top edge
 
     friend bool operator==(const ValueAxisRange&, const ValueAxisRange&) = default;
 };
-std::optional<ValueAxisRange> valueAxisRange(std::span<const double> values);
+std::optional<ValueAxisRange> valueAxisRange(std::span<const double> values, AxisExtent extent);
+
+// The labels of the axis's lines, bottom first: the values, and "> 300 dB"
+// at the top of an axis that cuts values.
+QStringList valueAxisLabels(const ValueAxisRange& range);
 
 // The index of the point of curve (not empty, frequencies ascending) nearest
 // to f on a logarithmic axis; halfway, the higher one.

@@ -7,6 +7,7 @@
 #include "ui/window_hub.h"
 
 #include <QBoxLayout>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -32,7 +33,6 @@
 #include <QScatterSeries>
 #include <QShortcut>
 #include <QSvgGenerator>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <vector>
@@ -97,7 +97,7 @@ CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& compu
                          const std::optional<SweepGrid>& band)
     : QDialog(&over), hub_(hub), computation_(computation), unit_(frequencyUnit(computation)),
       entered_(enteredPoint(computation)), band_(band.value_or(defaultBand(computation))),
-      chart_(new QChart), frequencyAxis_(new QLogValueAxis), seAxis_(new QValueAxis) {
+      chart_(new QChart), frequencyAxis_(new QLogValueAxis), seAxis_(new QCategoryAxis) {
     setObjectName(QStringLiteral("CurveDialog"));
     setWindowTitle(over.windowTitle() + QStringLiteral(" — 频率特性"));
     setModal(true);
@@ -136,7 +136,9 @@ QChartView* CurveDialog::buildChart() {
     chart_->setFont(font());
     chart_->legend()->setFont(font());
     chart_->legend()->setAlignment(Qt::AlignBottom);
-    chart_->setMargins(QMargins(4, 4, 4, 4));
+    // Room above the plot for the top label of the SE axis, which sits on its line.
+    const int half = fontMetrics().height() / 2;
+    chart_->setMargins(QMargins(4, 4 + half, 4, 4));
     frequencyAxis_->setBase(10);
     frequencyAxis_->setLabelFormat(QStringLiteral("%g"));
     frequencyAxis_->setMinorTickCount(-1);
@@ -144,7 +146,7 @@ QChartView* CurveDialog::buildChart() {
     frequencyAxis_->setMinorGridLinePen(QPen(QColor(0xe8, 0xe8, 0xe8), 1));
     frequencyAxis_->setTitleText(QStringLiteral("频率 f (%1)").arg(unitText(unit_)));
     seAxis_->setTitleText(QStringLiteral("屏效 SE (dB)"));
-    seAxis_->setLabelFormat(QStringLiteral("%g"));
+    seAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     for (QAbstractAxis* axis :
          {static_cast<QAbstractAxis*>(frequencyAxis_), static_cast<QAbstractAxis*>(seAxis_)}) {
         axis->setLabelsFont(font());
@@ -236,6 +238,12 @@ QVBoxLayout* CurveDialog::buildBand() {
     addField(QStringLiteral("终止频率(%1):").arg(unit), stop_);
     addField(QStringLiteral("点数:"), points_);
     bandRow->addStretch();
+    wholeRange_ = new QCheckBox(QStringLiteral("完整范围"), this);
+    wholeRange_->setObjectName(QStringLiteral("wholeRange"));
+    wholeRange_->setToolTip(
+        QStringLiteral("屏效轴显示全部数值，不在 %1 dB 处截断").arg(approx(kReadableTop)));
+    connect(wholeRange_, &QCheckBox::toggled, this, &CurveDialog::fitValueAxis);
+    bandRow->addWidget(wholeRange_);
     auto* band = new QVBoxLayout;
     band->addLayout(bandRow);
     band->addWidget(bandMessage_);
@@ -408,13 +416,24 @@ void CurveDialog::fitValueAxis() {
             values.push_back(p.y());
         }
     }
-    const std::optional<ValueAxisRange> range = valueAxisRange(values);
+    const std::optional<ValueAxisRange> range =
+        valueAxisRange(values, wholeRange_->isChecked() ? AxisExtent::Whole : AxisExtent::Readable);
+    for (const QString& label : seAxis_->categoriesLabels()) {
+        seAxis_->remove(label);
+    }
     if (!range) {
         seAxis_->setRange(0, 1);
         return;
     }
+    // A line at each step, labelled with its value, the bottom one too (an
+    // empty first category); the top one says when it cuts.
+    seAxis_->setStartValue(range->bottom);
+    const QStringList labels = valueAxisLabels(*range);
+    const double step = (range->top - range->bottom) / (range->ticks - 1);
+    for (int i = 0; i < range->ticks; ++i) {
+        seAxis_->append(labels[i], i + 1 == range->ticks ? range->top : range->bottom + i * step);
+    }
     seAxis_->setRange(range->bottom, range->top);
-    seAxis_->setTickCount(range->ticks);
 }
 
 bool CurveDialog::eventFilter(QObject* watched, QEvent* event) {

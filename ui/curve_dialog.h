@@ -4,8 +4,11 @@
 // field source the result was computed with. It sweeps a band (by default
 // three decades either side of the entered frequency, 401 points) and draws
 // the handbook curve solid, the reference model dashed where there is one,
-// a marker at the entered frequency, gaps where a point faults; a line of
-// the inputs above, the band fields, the read-out under the pointer, one
+// a marker at the entered frequency, gaps where a point faults. The SE axis
+// runs from 0 to the highest value but at most 300 dB, its top labelled as a
+// cut when values lie above, which the curves draw up to; "完整范围" shows the
+// whole range. A line of the inputs above, the band fields, the read-out
+// under the pointer, one
 // check box per listed metal for comparison curves and the advice list
 // below. A band that cannot be formed is told under its fields, as plain
 // text wrapped to the window's width, and the last good curve stays. The data
@@ -38,7 +41,7 @@ class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QValueAxis;
+class QCategoryAxis;
 class QLogValueAxis;
 class QLineSeries;
 
@@ -126,7 +129,8 @@ private:
     QChart* chart_;
     QChartView* view_;
     QLogValueAxis* frequencyAxis_;
-    QValueAxis* seAxis_;
+    QCategoryAxis* seAxis_;
+    QCheckBox* wholeRange_;
     QLabel* readout_;
     QLineEdit* start_;
     QLineEdit* stop_;

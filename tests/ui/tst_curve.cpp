@@ -12,6 +12,7 @@
 #include "core/number_text.h"
 #include "core/sweep.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -180,6 +181,7 @@ private slots:
     void adviceWarningsFirst_data() { caseRows(); }
     void adviceWarningsFirst();
     void overlaysAddOneSeriesEach();
+    void axisStopsAt300UnlessWholeRange();
     void readoutFollowsThePointer();
     void f1ShowsAbout();
     void numbersReadBack_data();
@@ -491,6 +493,38 @@ void CurveTest::overlaysAddOneSeriesEach() {
     QTest::mouseClick(dialog->findChild<QCheckBox*>("overlay_iron"), Qt::LeftButton);
     QCOMPARE(seriesCount(dialog->chart(), "overlay_iron"), 0);
     QCOMPARE(dialog->chart().series().size(), before + 2);
+}
+
+void CurveTest::axisStopsAt300UnlessWholeRange() {
+    CurveDialog* dialog = open(3); // the thick iron box
+    QVERIFY(dialog != nullptr);
+    std::vector<double> values;
+    for (const ui::CurvePoint& p : dialog->curve()) {
+        for (const auto& value : {p.handbook, p.reference}) {
+            if (value) {
+                values.push_back(*value);
+            }
+        }
+    }
+    const auto [lowest, highest] = std::ranges::minmax_element(values);
+    QVERIFY(*highest > 1000);
+    auto* axis = qobject_cast<QCategoryAxis*>(dialog->chart().axes(Qt::Vertical).front());
+    QVERIFY(axis != nullptr);
+    auto* whole = dialog->findChild<QCheckBox*>("wholeRange");
+    QVERIFY(!whole->isChecked());
+    for (const bool checked : {false, true, false}) {
+        if (whole->isChecked() != checked) {
+            QTest::mouseClick(whole, Qt::LeftButton);
+        }
+        QVERIFY(axis->min() <= std::min(0.0, *lowest));
+        if (checked) {
+            QVERIFY(axis->max() >= *highest);
+            QVERIFY(!axis->categoriesLabels().back().contains(u'>'));
+        } else {
+            QCOMPARE(axis->max(), 300.0);
+            QCOMPARE(axis->categoriesLabels().back(), QStringLiteral("> 300 dB"));
+        }
+    }
 }
 
 void CurveTest::readoutFollowsThePointer() {

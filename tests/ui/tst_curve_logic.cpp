@@ -41,6 +41,11 @@ private slots:
     void valueAxisRange_data();
     void valueAxisRange();
     void valueAxisRangeHoldsEveryValueInRoundSteps();
+    void readableAxis_data();
+    void readableAxis();
+    void readableAxisCutsOnlyAbove300();
+    void axisLabels_data();
+    void axisLabels();
     void nearestPointOnTheLogAxis_data();
     void nearestPointOnTheLogAxis();
     void readoutOfAFaultedPoint();
@@ -73,12 +78,12 @@ void CurveLogicTest::valueAxisRange() {
     QFETCH(double, bottom);
     QFETCH(double, top);
     QFETCH(int, ticks);
-    const auto range = ui::valueAxisRange(values);
+    const auto range = ui::valueAxisRange(values, ui::AxisExtent::Whole);
     QVERIFY(range.has_value());
     QCOMPARE(range->bottom, bottom);
     QCOMPARE(range->top, top);
     QCOMPARE(range->ticks, ticks);
-    QVERIFY(!ui::valueAxisRange({}).has_value());
+    QVERIFY(!ui::valueAxisRange({}, ui::AxisExtent::Whole).has_value());
 }
 
 void CurveLogicTest::valueAxisRangeHoldsEveryValueInRoundSteps() {
@@ -86,7 +91,7 @@ void CurveLogicTest::valueAxisRangeHoldsEveryValueInRoundSteps() {
     for (double span = 0.01; span < 1e6; span *= 1.37) {
         for (const double low : {-250.3, -0.7, 0.0, 13.1, 119.9}) {
             const std::vector<double> values{low, low + span};
-            const auto range = ui::valueAxisRange(values);
+            const auto range = ui::valueAxisRange(values, ui::AxisExtent::Whole);
             QVERIFY(range.has_value());
             const int intervals = range->ticks - 1;
             const double step = (range->top - range->bottom) / intervals;
@@ -96,6 +101,85 @@ void CurveLogicTest::valueAxisRangeHoldsEveryValueInRoundSteps() {
             QVERIFY2(step >= 1 - 1e-9 && isRoundStep(step), what);
         }
     }
+}
+
+void CurveLogicTest::readableAxis_data() {
+    QTest::addColumn<std::vector<double>>("values");
+    QTest::addColumn<double>("bottom");
+    QTest::addColumn<double>("top");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<bool>("cut");
+    // Worked by hand as above, over the span from min(0, lowest) to min(300, highest).
+    QTest::newRow("positive values: from 0")
+        << std::vector<double>{47.8} << 0.0 << 50.0 << 6 << false;
+    QTest::newRow("exactly 300: nothing cut")
+        << std::vector<double>{12.0, 300.0} << 0.0 << 300.0 << 7 << false;
+    QTest::newRow("a thick iron box: 0 to 300 in 50s, cut")
+        << std::vector<double>{85.0, 16000.0} << 0.0 << 300.0 << 7 << true;
+    QTest::newRow("every value above 300")
+        << std::vector<double>{900.0, 16000.0} << 0.0 << 300.0 << 7 << true;
+    QTest::newRow("negative lowest, cut")
+        << std::vector<double>{-20.0, 310.0} << -50.0 << 300.0 << 8 << true;
+    QTest::newRow("below 0 only: as the whole range")
+        << std::vector<double>{-12.5, -3.0} << -14.0 << -2.0 << 7 << false;
+    // Span 5300: steps of 1000, so the top falls to the multiple below 300.
+    QTest::newRow("far below 0: top at the step below 300")
+        << std::vector<double>{-5000.0, 1e6} << -5000.0 << 0.0 << 6 << true;
+}
+
+void CurveLogicTest::readableAxis() {
+    QFETCH(std::vector<double>, values);
+    QFETCH(double, bottom);
+    QFETCH(double, top);
+    QFETCH(int, ticks);
+    QFETCH(bool, cut);
+    const auto range = ui::valueAxisRange(values, ui::AxisExtent::Readable);
+    QVERIFY(range.has_value());
+    QCOMPARE(range->bottom, bottom);
+    QCOMPARE(range->top, top);
+    QCOMPARE(range->ticks, ticks);
+    QCOMPARE(range->cut, cut);
+    QVERIFY(!ui::valueAxisRange({}, ui::AxisExtent::Readable).has_value());
+}
+
+void CurveLogicTest::readableAxisCutsOnlyAbove300() {
+    for (double span = 0.01; span < 1e6; span *= 1.37) {
+        for (const double low : {-250.3, -0.7, 0.0, 13.1, 119.9}) {
+            const std::vector<double> values{low + span, low};
+            const auto readable = ui::valueAxisRange(values, ui::AxisExtent::Readable);
+            const auto whole = ui::valueAxisRange(values, ui::AxisExtent::Whole);
+            QVERIFY(readable.has_value() && whole.has_value());
+            const QByteArray what = QByteArray::number(low) + " + " + QByteArray::number(span);
+            QVERIFY2(readable->bottom <= std::min(0.0, low) && readable->top <= 300, what);
+            QVERIFY2(readable->cut == (low + span > readable->top), what);
+            QVERIFY2(readable->cut == (low + span > 300), what);
+            QVERIFY2(!whole->cut && whole->top >= low + span, what);
+        }
+    }
+}
+
+void CurveLogicTest::axisLabels_data() {
+    QTest::addColumn<double>("bottom");
+    QTest::addColumn<double>("top");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<bool>("cut");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("cut at 300") << 0.0 << 300.0 << 4 << true
+                                << QStringList{"0", "100", "200", "> 300 dB"};
+    QTest::newRow("not cut") << -0.5 << 1.0 << 4 << false << QStringList{"-0.5", "0", "0.5", "1"};
+    QTest::newRow("tenths add up to whole labels")
+        << 0.0 << 0.7 << 8 << false
+        << QStringList{"0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7"};
+}
+
+void CurveLogicTest::axisLabels() {
+    QFETCH(double, bottom);
+    QFETCH(double, top);
+    QFETCH(int, ticks);
+    QFETCH(bool, cut);
+    QFETCH(QStringList, labels);
+    QCOMPARE(ui::valueAxisLabels({.bottom = bottom, .top = top, .ticks = ticks, .cut = cut}),
+             labels);
 }
 
 void CurveLogicTest::nearestPointOnTheLogAxis_data() {

@@ -29,10 +29,12 @@ constexpr std::string_view kProgram = "shieldcalc-cli";
 
 constexpr OptionSpec kJsonOption{"--json", OptionKind::Flag, false, "",
                                  "print one JSON object instead of a line of text"};
+constexpr OptionSpec kQuietOption{"--quiet", OptionKind::Flag, false, "",
+                                  "print no warnings about a single result on standard error"};
 
 // The options of a calculation, read from its field table: the source, each
-// field (a material also by its two properties), --json, then those of a
-// sweep and --reference. A sweep takes the place of the frequency.
+// field (a material also by its two properties), --json, --quiet, then those
+// of a sweep and --reference. A sweep takes the place of the frequency.
 class CommandOptions {
 public:
     template <class Input, class Result>
@@ -60,7 +62,7 @@ public:
                 break;
             }
         }
-        specs_.push_back(kJsonOption);
+        specs_.insert(specs_.end(), {kJsonOption, kQuietOption});
         specs_.insert(specs_.end(), {kSweepOption, kLinearOption, kReferenceOption});
     }
 
@@ -255,6 +257,7 @@ int runCommand(const Calculation<Input, Result>& calculation,
     SourceChoice source;
     bool json = false;
     bool reference = false;
+    bool quiet = false;
     std::optional<SweepGrid> grid;
     try {
         const ParsedOptions options = parseOptions(declared.specs(), args);
@@ -277,6 +280,7 @@ int runCommand(const Calculation<Input, Result>& calculation,
         source = sourceAt(options.choice("--source"));
         json = options.given("--json");
         reference = options.given(kReferenceOption.name);
+        quiet = options.given(kQuietOption.name);
     } catch (const UsageError& error) {
         writeMessage(error.what());
         err << "Run '" << kProgram << ' ' << calculation.name << " --help' for its options.\n";
@@ -313,6 +317,17 @@ int runCommand(const Calculation<Input, Result>& calculation,
                 << '\n';
             for (const Advice& item : advice) {
                 out << io::adviceText(item) << '\n';
+            }
+        }
+    }
+    // The warnings, after the result, unless the result's text already lists
+    // them; the notes only on request.
+    if (!quiet && (json || !reference)) {
+        out.flush();
+        checkOutput(out);
+        for (const Advice& item : advice) {
+            if (item.severity == Severity::Warning) {
+                writeMessage(io::adviceText(item));
             }
         }
     }

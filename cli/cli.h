@@ -9,11 +9,13 @@
 // computation and writes the SE to out, as a line of text or, with --json, as
 // one JSON object. A fault is reported by its plain cause where the engine
 // knows one. The sub-command batch runs the rows of a CSV file (batch.h),
-// reading standard input from in. Messages go to err. "--help" and
-// "--version" in place of a sub-command print the program's help and its
-// version. Everything written to out is flushed and checked before the end:
-// an output that cannot be written ends the run with its reason on err. The
-// return value is the process's exit status.
+// reading standard input from in. Messages go to err, and so do the warnings
+// of the validity advice after a single result, unless --quiet is given or
+// --reference lists them under the result on out. "--help" and "--version"
+// in place of a sub-command print the program's help and its version.
+// Everything written to out is flushed and checked before the end: an output
+// that cannot be written ends the run with its reason on err. The return
+// value is the process's exit status.
 #pragma once
 
 #include <istream>

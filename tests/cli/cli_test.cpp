@@ -210,12 +210,12 @@ TEST_P(Help, PrintsTheUsageAndExitsWith0) {
 // clang-format off
 const HelpCase kHelpCases[] = {
     {"program", {"--help"}, "usage: shieldcalc-cli COMMAND OPTIONS [--json]"},
-    {"solid", {"solid", "--help"}, "usage: shieldcalc-cli solid --source S (--material M | --sigma-r X --mu-r Y) -f MHZ -l CM [-r CM] [--json]"},
-    {"aperture", {"aperture", "--help"}, "usage: shieldcalc-cli aperture --source S --shape {rect|circle|none} (--material M | --sigma-r X --mu-r Y) -l CM -f KHZ -a CM2 -n PER_CM2 -b CM [-D CM] [-r CM] [-w CM] [--json]"},
-    {"double", {"double", "--help"}, "usage: shieldcalc-cli double --source S -f KHZ --l1 CM [--r1 CM] (--material1 M | --sigma-r1 X --mu-r1 Y) --l2 CM --r2 CM (--material2 M | --sigma-r2 X --mu-r2 Y) [--json]"},
-    {"enclosure", {"enclosure", "--help"}, "usage: shieldcalc-cli enclosure --source {magnetic|electric|none} (--material M | --sigma-r X --mu-r Y) -f KHZ -l CM -a CM -b CM -h CM [--json]"},
-    {"among_other_options", with(kSolid, {"--help", "-r", "10"}), "usage: shieldcalc-cli solid --source S (--material M | --sigma-r X --mu-r Y) -f MHZ -l CM [-r CM] [--json]"},
-    {"despite_a_bad_option", {"enclosure", "-f", "abc", "--help"}, "usage: shieldcalc-cli enclosure --source {magnetic|electric|none} (--material M | --sigma-r X --mu-r Y) -f KHZ -l CM -a CM -b CM -h CM [--json]"},
+    {"solid", {"solid", "--help"}, "usage: shieldcalc-cli solid --source S (--material M | --sigma-r X --mu-r Y) -f MHZ -l CM [-r CM] [--json] [--quiet]"},
+    {"aperture", {"aperture", "--help"}, "usage: shieldcalc-cli aperture --source S --shape {rect|circle|none} (--material M | --sigma-r X --mu-r Y) -l CM -f KHZ -a CM2 -n PER_CM2 -b CM [-D CM] [-r CM] [-w CM] [--json] [--quiet]"},
+    {"double", {"double", "--help"}, "usage: shieldcalc-cli double --source S -f KHZ --l1 CM [--r1 CM] (--material1 M | --sigma-r1 X --mu-r1 Y) --l2 CM --r2 CM (--material2 M | --sigma-r2 X --mu-r2 Y) [--json] [--quiet]"},
+    {"enclosure", {"enclosure", "--help"}, "usage: shieldcalc-cli enclosure --source {magnetic|electric|none} (--material M | --sigma-r X --mu-r Y) -f KHZ -l CM -a CM -b CM -h CM [--json] [--quiet]"},
+    {"among_other_options", with(kSolid, {"--help", "-r", "10"}), "usage: shieldcalc-cli solid --source S (--material M | --sigma-r X --mu-r Y) -f MHZ -l CM [-r CM] [--json] [--quiet]"},
+    {"despite_a_bad_option", {"enclosure", "-f", "abc", "--help"}, "usage: shieldcalc-cli enclosure --source {magnetic|electric|none} (--material M | --sigma-r X --mu-r Y) -f KHZ -l CM -a CM -b CM -h CM [--json] [--quiet]"},
 };
 // clang-format on
 
@@ -465,7 +465,7 @@ class Output : public ::testing::TestWithParam<OutputCase> {};
 
 // The line of text carries the same number as se_db, with its unit.
 TEST_P(Output, LineAndJsonAgree) {
-    const CliRun plain = runCli(GetParam().args);
+    const CliRun plain = runCli(with(GetParam().args, {"--quiet"}));
     const CliRun json = runCli(with(GetParam().args, {"--json"}));
     ASSERT_EQ(plain.status, 0) << plain.err;
     ASSERT_EQ(json.status, 0) << json.err;

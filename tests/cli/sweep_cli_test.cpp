@@ -251,5 +251,74 @@ TEST(Reference, WithoutTheFlagThePlainOutputIsOneLine) {
     EXPECT_EQ(run.out, "SE = 154.54800415039062 dB\n");
 }
 
+// --- the warnings of a single result on standard error ------------------------
+
+struct WarningCase {
+    const char* name;
+    Args args;
+    std::size_t warnings; // how many the advice holds
+};
+void PrintTo(const WarningCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+// clang-format off
+const WarningCase kWarningCases[] = {
+    {"double_gap_far_above_reference", {"double", "--source", "plane", "-f", "1e6", "--l1", "0.001", "--material1", "copper", "--l2", "0.001", "--r2", "5", "--material2", "copper"}, 1},
+    {"box_below_reference", {"enclosure", "--source", "electric", "--material", "copper", "-f", "1000", "-l", "0.1", "-a", "10", "-b", "10", "-h", "10"}, 1},
+    {"magnetic_source_far_away_with_little_absorption", {"solid", "--source", "magnetic", "--material", "copper", "-f", "100", "-l", "0.0001", "-r", "1000"}, 2},
+    {"hole_wider_than_a_quarter_wavelength", {"aperture", "--source", "plane", "--shape", "rect", "--material", "copper", "-l", "0.1", "-f", "1e7", "-a", "4", "-n", "0.1", "-b", "2", "-w", "2"}, 2},
+    {"thin_foil_with_notes_only", {"solid", "--source", "plane", "--material", "copper", "-f", "100", "-l", "0.00508"}, 0},
+};
+// clang-format on
+
+class Warnings : public ::testing::TestWithParam<WarningCase> {};
+
+// Standard error carries exactly the warning lines that --reference lists
+// under the result, named by the command; standard output stays one line.
+TEST_P(Warnings, FollowASingleResultOnStandardError) {
+    const Args& args = GetParam().args;
+    const CliRun plain = runCli(args);
+    const CliRun listed = runCli(with(args, {"--reference"}));
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    const std::vector<std::string> listing = linesOf(listed.out);
+    ASSERT_FALSE(listing.empty());
+    EXPECT_EQ(plain.out, listing[0] + "\n");
+    std::string expected;
+    std::size_t warnings = 0;
+    for (const std::string& line : listing) {
+        if (line.starts_with("warning: ")) {
+            expected += "shieldcalc-cli " + args[0] + ": " + line + "\n";
+            ++warnings;
+        }
+    }
+    EXPECT_EQ(warnings, GetParam().warnings) << listed.out;
+    EXPECT_EQ(plain.err, expected);
+    EXPECT_EQ(runCli(with(args, {"--json"})).err, expected);
+    EXPECT_EQ(listed.err, "") << "listed once, on standard output";
+}
+
+TEST_P(Warnings, QuietLeavesStandardErrorEmptyAndOutputAlone) {
+    const Args& args = GetParam().args;
+    for (const Args& more : {Args{}, Args{"--json"}, Args{"--reference"}}) {
+        const CliRun loud = runCli(with(args, more));
+        const CliRun quiet = runCli(with(with(args, more), {"--quiet"}));
+        EXPECT_EQ(quiet.status, 0);
+        EXPECT_EQ(quiet.out, loud.out);
+        EXPECT_EQ(quiet.err, "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, Warnings, ::testing::ValuesIn(kWarningCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Warnings, ASweepPrintsNone) {
+    const CliRun run =
+        runCli({"double", "--source", "plane", "--l1", "0.001", "--material1", "copper", "--l2",
+                "0.001", "--r2", "5", "--material2", "copper", "--sweep", "1e5:1e7:5"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+}
+
 } // namespace
 } // namespace shieldcalc::testing

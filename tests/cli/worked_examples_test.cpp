@@ -116,7 +116,7 @@ class WorkedExampleThroughCli : public ::testing::TestWithParam<CliExample> {};
 TEST_P(WorkedExampleThroughCli, PrintsTheExpectedSeAndDisplay) {
     const CliExample& example = GetParam();
     std::vector<std::string> args = example.args;
-    args.insert(args.begin() + 1, "--json");
+    args.insert(args.begin() + 1, {"--json", "--quiet"});
     SCOPED_TRACE(::testing::PrintToString(args));
 
     const CliRun run = runCli(args);

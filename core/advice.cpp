@@ -10,7 +10,7 @@ namespace shieldcalc {
 
 namespace {
 
-constexpr std::array<AdviceInfo, 9> kAdvice{{
+constexpr std::array<AdviceInfo, 12> kAdvice{{
     {AdviceCode::NegativeSE, "negative_se", Severity::Warning, {"se_db"}},
     {AdviceCode::ReferenceDiffers,
      "reference_differs",
@@ -26,9 +26,18 @@ constexpr std::array<AdviceInfo, 9> kAdvice{{
      "near_hole_cutoff",
      Severity::Warning,
      {"f_khz", "half_cutoff_khz"}},
+    {AdviceCode::NearCavityResonance,
+     "near_cavity_resonance",
+     Severity::Warning,
+     {"se_db", "resonance_mhz"}},
+    {AdviceCode::BeyondSingleMode,
+     "beyond_single_mode",
+     Severity::Warning,
+     {"f_mhz", "next_mode_mhz"}},
     {AdviceCode::BeyondMeasurement, "beyond_measurement", Severity::Note, {"se_db"}},
     {AdviceCode::IronPermeabilityFixed, "iron_permeability_fixed", Severity::Note, {"mu_r"}},
     {AdviceCode::BoxOpeningsIgnored, "box_openings_ignored", Severity::Note, {}},
+    {AdviceCode::LongSlot, "long_slot", Severity::Note, {"slot_length_cm", "half_wavelength_cm"}},
 }};
 
 constexpr double kCmPerMetre = 100;

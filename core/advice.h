@@ -22,16 +22,19 @@ enum class Severity { Note, Warning };
 
 enum class AdviceCode {
     // warnings
-    NegativeSE,       // the handbook SE is below 0 dB
-    ReferenceDiffers, // handbook and reference model differ by more than 6 dB
-    FarFromSource,    // a near-field source beyond lambda / 2 pi: the plane wave applies
-    LowAbsorption,    // a magnetic source and less than 3 dB of absorption
-    HoleNotSmall,     // a hole width or diameter of a quarter wavelength or more
-    NearHoleCutoff,   // a frequency above half the hole's waveguide cut-off
+    NegativeSE,          // the handbook SE is below 0 dB
+    ReferenceDiffers,    // handbook and reference model differ by more than 6 dB
+    FarFromSource,       // a near-field source beyond lambda / 2 pi: the plane wave applies
+    LowAbsorption,       // a magnetic source and less than 3 dB of absorption
+    HoleNotSmall,        // a hole width or diameter of a quarter wavelength or more
+    NearHoleCutoff,      // a frequency above half the hole's waveguide cut-off
+    NearCavityResonance, // a box with a slot: SE below 0 dB, a lossless cavity's dip
+    BeyondSingleMode,    // a box with a slot: above the cut-off of the box's next mode
     // notes
     BeyondMeasurement,     // an SE above 120 dB: seams and openings dominate real shields
     IronPermeabilityFixed, // iron's permeability fixed per band, no saturation
     BoxOpeningsIgnored,    // a closed box: openings and seams are not modelled
+    LongSlot,              // a slot of half a wavelength or more
 };
 
 inline constexpr double kNegativeSeDb = 0;

@@ -80,6 +80,12 @@ std::string_view quantityName(Quantity quantity) {
         return "eddy-current term";
     case Quantity::ElectricTerm:
         return "electric field ratio";
+    case Quantity::SlotLineImpedance:
+        return "slot-line impedance";
+    case Quantity::ApertureImpedance:
+        return "aperture impedance";
+    case Quantity::CavityField:
+        return "field inside the box";
     case Quantity::ShieldingEffectiveness:
         return "shielding effectiveness";
     }

@@ -59,6 +59,10 @@ enum class Quantity {
     StaticFactor,
     EddyCurrentTerm,
     ElectricTerm,
+    // box with a slot
+    SlotLineImpedance,
+    ApertureImpedance,
+    CavityField, // the field inside the box, at the observation point
     // every calculation
     ShieldingEffectiveness,
 };

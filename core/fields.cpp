@@ -12,6 +12,8 @@ bool groupApplies(Needed needed, SourceChoice source, ListIndex shape) {
         return shape == static_cast<ListIndex>(HoleShape::CircularHole);
     case Needed::RectangularHole:
         return shape == static_cast<ListIndex>(HoleShape::RectangularHole);
+    case Needed::Optional:
+        return false;
     }
     return false;
 }

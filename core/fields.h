@@ -31,6 +31,7 @@ enum class Needed {
     NearField,       // unless the source is the plane wave
     CircularHole,    // when the holes are circular
     RectangularHole, // when the holes are rectangular
+    Optional,        // never: when not given, the field's fallback gives its value
 };
 
 enum class FieldKind { Number, Material, Shape };
@@ -47,6 +48,9 @@ template <class Input> struct Field {
     float Input::*number = nullptr;
     MaterialChoice Input::*material = nullptr;
     ListIndex Input::*shape = nullptr;
+    // For an Optional number: its value when not given, from the other
+    // inputs (a front end reads every given input first).
+    float (*fallback)(const Input&) = nullptr;
 
     constexpr FieldKind kind() const {
         return number != nullptr     ? FieldKind::Number

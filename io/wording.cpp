@@ -90,6 +90,16 @@ std::string adviceText(const Advice& item) {
                " in this band: it does not depend on the field strength and does not saturate";
     case AdviceCode::BoxOpeningsIgnored:
         return text + "the closed-box model ignores openings and seams";
+    case AdviceCode::NearCavityResonance:
+        return text + "near a cavity resonance (" + approx(v[1]) + " MHz; SE " + approx(v[0]) +
+               " dB): contents and wall losses limit the dip";
+    case AdviceCode::BeyondSingleMode:
+        return text + "the frequency (" + approx(v[0]) +
+               " MHz) is above the cut-off of the box's next mode (" + approx(v[1]) +
+               " MHz): the single-mode model no longer holds";
+    case AdviceCode::LongSlot:
+        return text + "the slot (" + approx(v[0]) + " cm) is half a wavelength (" + approx(v[1]) +
+               " cm) or longer: it resonates";
     }
     return text;
 }

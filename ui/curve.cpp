@@ -242,6 +242,17 @@ QString adviceText(const Advice& item) {
                    .arg(approx(v[0]));
     case AdviceCode::BoxOpeningsIgnored:
         return lead + QStringLiteral("封闭壳体模型未考虑开口和缝隙。");
+    case AdviceCode::NearCavityResonance:
+        return lead + QStringLiteral("接近机箱谐振（%1 MHz，屏效 %2 dB）：实际机箱中的内部物体"
+                                     "和壁面损耗会限制谷深。")
+                          .arg(approx(v[1]), approx(v[0]));
+    case AdviceCode::BeyondSingleMode:
+        return lead + QStringLiteral("频率（%1 MHz）高于机箱下一个模式的截止频率（%2 MHz），"
+                                     "单模模型不再适用。")
+                          .arg(approx(v[0]), approx(v[1]));
+    case AdviceCode::LongSlot:
+        return lead + QStringLiteral("孔长（%1 cm）达到或超过半波长（%2 cm），孔本身会谐振。")
+                          .arg(approx(v[0]), approx(v[1]));
     }
     return lead;
 }

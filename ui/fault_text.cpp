@@ -88,6 +88,12 @@ QString quantityText(Quantity quantity) {
         return QStringLiteral("涡流项");
     case Quantity::ElectricTerm:
         return QStringLiteral("电场项");
+    case Quantity::SlotLineImpedance:
+        return QStringLiteral("缝隙线特性阻抗");
+    case Quantity::ApertureImpedance:
+        return QStringLiteral("开孔阻抗");
+    case Quantity::CavityField:
+        return QStringLiteral("机箱内观测点的场");
     case Quantity::ShieldingEffectiveness:
         return QStringLiteral("屏效");
     }

@@ -52,6 +52,7 @@ std::pair<SourceChoice, ListIndex> caseNeeding(Needed group) {
         return {FieldSource::PlaneWave, static_cast<ListIndex>(HoleShape::RectangularHole)};
     case Needed::Always:
     case Needed::NearField:
+    case Needed::Optional:
         break;
     }
     return {FieldSource::MagneticSource, kNoChoice};

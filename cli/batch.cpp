@@ -6,6 +6,7 @@
 #include "cli/output.h"
 #include "core/calculations.h"
 #include "core/message_text.h"
+#include "io/box_slot_text.h"
 #include "io/csv.h"
 #include "io/json.h"
 #include "io/outcome.h"
@@ -249,13 +250,35 @@ private:
 // What one row gives: the SE and its text, or why there is none.
 struct RowResult {
     io::Outcome outcome;
+    std::optional<BoxSlotResult> boxSlot; // in place of the SE, for a box with a slot
     std::string calculation;
     io::JsonObject inputs;
 };
 
+// The column that only a box with a slot has, and those of its results.
+constexpr std::string_view kBoxSlotColumn = "slot_length";
+constexpr std::string_view kBoxSlotResultColumns = "se_e_db,display_e,se_h_db,display_h,";
+
+// A box with a slot computed, or why not, as a row's outcome.
+RowResult boxSlotRow(const BoxSlotInput& input, const InputTexts& texts) {
+    RowResult result;
+    if (const std::optional<BoxSlotRefusal> refusal = boxSlotRefusal(input)) {
+        throw UsageError(io::refusalText(*refusal, texts.nameOf(refusal->input),
+                                         texts.nameOf(io::refusalLimitKey(refusal->problem))));
+    }
+    try {
+        result.boxSlot = boxSlot(input);
+        result.outcome.computed = true;
+    } catch (const ArithmeticFault& fault) {
+        result.outcome.error = fault.what();
+    }
+    return result;
+}
+
 class BatchRun {
 public:
-    BatchRun(const Columns& columns, bool json) : columns_(columns), json_(json) {
+    BatchRun(const Columns& columns, bool json)
+        : columns_(columns), json_(json), boxSlotColumns_(columns.indexOf(kBoxSlotColumn)) {
         forEachCalculation(
             [&](const auto& calculation) { calculations_.emplace_back(calculation, columns); });
     }
@@ -266,7 +289,12 @@ public:
         if (json_) {
             io::JsonObject object;
             object.addNumber("line", std::to_string(line));
-            if (result.outcome.computed) {
+            if (result.boxSlot) {
+                object.addString("calculation", result.calculation)
+                    .addObject("inputs", result.inputs);
+                io::addBoxSlotSE(object, result.boxSlot->se);
+                io::addResonances(object, result.boxSlot->resonancesMHz);
+            } else if (result.outcome.computed) {
                 object.addString("calculation", result.calculation)
                     .addObject("inputs", result.inputs)
                     .addNumber("se_db", result.outcome.se)
@@ -284,6 +312,11 @@ public:
             output += ',';
             io::appendCsvField(output, result.outcome.display);
             output += ',';
+            if (boxSlotColumns_) {
+                io::appendBoxSlotCells(output, result.boxSlot ? std::optional(result.boxSlot->se)
+                                                              : std::nullopt);
+                output += ',';
+            }
             io::appendCsvField(output, result.outcome.error);
         }
         output += '\n';
@@ -305,13 +338,24 @@ private:
                 }
                 const RowTexts texts(row, columns);
                 const std::optional<std::string_view> sourceText = texts.text(kSourceColumn);
-                if (!sourceText || sourceText->empty()) {
+                // A calculation that knows one source needs no choice.
+                const bool sourceNeeded = calculation.sources.size() > 1;
+                if (sourceNeeded && (!sourceText || sourceText->empty())) {
                     throw UsageError("source: a value is required");
                 }
-                const SourceChoice source =
-                    sourceAt(readChoice(kSourceColumn, *sourceText, columns.sources()).index);
+                SourceChoice source =
+                    sourceText && !sourceText->empty()
+                        ? sourceAt(readChoice(kSourceColumn, *sourceText, columns.sources()).index)
+                        : std::nullopt;
+                if (!sourceNeeded) {
+                    source = calculation.sources.front(); // the only one it can face
+                }
                 const auto input = readInput(calculation.fields, texts);
-                result.outcome = io::evaluate(calculation, input, source);
+                if constexpr (std::is_same_v<std::decay_t<decltype(input)>, BoxSlotInput>) {
+                    result = boxSlotRow(input, texts);
+                } else {
+                    result.outcome = io::evaluate(calculation, input, source);
+                }
                 if (json_) {
                     result.calculation = calculation.name;
                     result.inputs = io::jsonInputs(calculation.fields, input, source);
@@ -337,6 +381,7 @@ private:
 
     const Columns& columns_;
     bool json_;
+    bool boxSlotColumns_;                          // whether the rows can hold a box with a slot
     std::vector<CalculationColumns> calculations_; // in the order of the registry
 };
 
@@ -362,7 +407,11 @@ int runOn(std::istream& in, const std::string& input, bool json, std::ostream& o
                 io::appendCsvField(output, name);
                 output += ',';
             }
-            output += "se_db,display,error\n";
+            output += "se_db,display,";
+            if (columns.indexOf(kBoxSlotColumn)) {
+                output += kBoxSlotResultColumns;
+            }
+            output += "error\n";
         }
         BatchRun run(columns, json);
         while (reader.next(row)) {

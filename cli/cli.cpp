@@ -9,6 +9,7 @@
 #include "core/message_text.h"
 #include "core/reference.h"
 #include "core/version.h"
+#include "io/box_slot_text.h"
 #include "io/json.h"
 #include "io/outcome.h"
 #include "io/sweep_table.h"
@@ -40,8 +41,9 @@ public:
     template <class Input, class Result>
     CommandOptions(const Calculation<Input, Result>& calculation, bool sweeping)
         : sources_(sourceChoices(calculation.sources)) {
-        specs_.push_back({"--source", OptionKind::Choice, true, calculation.sourceMetavar,
-                          calculation.sourceHelp, sources_});
+        // A calculation that knows one source needs no choice.
+        specs_.push_back({"--source", OptionKind::Choice, calculation.sources.size() > 1,
+                          calculation.sourceMetavar, calculation.sourceHelp, sources_});
         for (const Field<Input>& field : calculation.fields) {
             switch (field.kind()) {
             case FieldKind::Number:
@@ -241,6 +243,122 @@ void writeProgramHelp(std::ostream& out) {
         << kConventions;
 }
 
+// Refuses inputs that describe no box with a slot, naming the options.
+// A sweep is refused by the frequency it starts from, its lowest.
+void refuseImpossibleBox(BoxSlotInput input, const InputTexts& texts,
+                         const std::optional<SweepGrid>& grid) {
+    if (grid) {
+        input.f = grid->start;
+    }
+    const std::optional<BoxSlotRefusal> refusal = boxSlotRefusal(input);
+    if (!refusal) {
+        return;
+    }
+    const auto nameOf = [&](std::string_view key) {
+        return grid && key == kFrequencyKey ? std::string(kSweepOption.name) + " START"
+                                            : texts.nameOf(key);
+    };
+    throw UsageError(io::refusalText(*refusal, nameOf(refusal->input),
+                                     nameOf(io::refusalLimitKey(refusal->problem))));
+}
+
+// The warnings after a single result, on standard error, unless the
+// result's text already lists them; the notes only on request.
+template <class WriteMessage>
+void writeWarnings(std::span<const Advice> advice, bool json, bool reference, bool quiet,
+                   std::ostream& out, WriteMessage writeMessage) {
+    if (!quiet && (json || !reference)) {
+        out.flush();
+        checkOutput(out);
+        for (const Advice& item : advice) {
+            if (item.severity == Severity::Warning) {
+                writeMessage(io::adviceText(item));
+            }
+        }
+    }
+}
+
+// The box with a slot's two SE values and resonances, or its fault; its
+// advice in JSON and with --reference, its warnings as after any result.
+template <class WriteMessage>
+int writeBoxSlot(const Calculation<BoxSlotInput, BoxSlotResult>& calculation,
+                 const BoxSlotInput& input, SourceChoice source, bool json, bool reference,
+                 bool quiet, std::ostream& out, WriteMessage writeMessage) {
+    std::optional<BoxSlotResult> result;
+    std::string error;
+    try {
+        result = boxSlot(input);
+    } catch (const ArithmeticFault& fault) {
+        error = fault.what();
+        writeMessage(error);
+    }
+    const std::vector<Advice> advice =
+        boxSlotAdvice(input, result ? std::optional(result->se) : std::nullopt);
+    if (json) {
+        io::JsonObject object;
+        if (result) {
+            object.addString("calculation", calculation.name)
+                .addObject("inputs", io::jsonInputs(calculation.fields, input, source));
+            io::addBoxSlotSE(object, result->se);
+        } else {
+            object.addString("error", error);
+        }
+        io::addResonances(object, cavityResonancesMHz(input))
+            .addArray("advice", io::adviceJson(advice));
+        out << object.text() << '\n';
+    } else if (result) {
+        out << io::boxSlotLines(*result);
+        if (reference) {
+            for (const Advice& item : advice) {
+                out << io::adviceText(item) << '\n';
+            }
+        }
+    }
+    if (!result) {
+        return kExitArithmeticFault;
+    }
+    writeWarnings(advice, json, reference, quiet, out, writeMessage);
+    return kExitSuccess;
+}
+
+template <class Input, class Result, class WriteMessage>
+int writeResult(const Calculation<Input, Result>& calculation, const Input& input,
+                SourceChoice source, bool json, bool reference, bool quiet, std::ostream& out,
+                WriteMessage writeMessage) {
+    const io::Outcome outcome = io::evaluate(calculation, input, source);
+    if (!outcome.computed) {
+        writeMessage(outcome.error);
+        if (json) {
+            out << io::JsonObject().addString("error", outcome.error).text() << '\n';
+        }
+        return kExitArithmeticFault;
+    }
+    const std::optional<double> referenceDb = referenceSE(input, source);
+    const std::vector<Advice> advice = validityAdvice(input, source, {outcome.value, referenceDb});
+    if (json) {
+        io::JsonObject object;
+        object.addString("calculation", calculation.name)
+            .addObject("inputs", io::jsonInputs(calculation.fields, input, source))
+            .addNumber("se_db", outcome.se)
+            .addString("display", outcome.display);
+        io::addOptionalNumber(object, "reference_db", referenceDb)
+            .addArray("advice", io::adviceJson(advice));
+        out << object.text() << '\n';
+    } else {
+        out << "SE = " << outcome.se << " dB\n";
+        if (reference) {
+            out << "reference SE = "
+                << (referenceDb ? io::shortestText(*referenceDb) + " dB" : std::string("none"))
+                << '\n';
+            for (const Advice& item : advice) {
+                out << io::adviceText(item) << '\n';
+            }
+        }
+    }
+    writeWarnings(advice, json, reference, quiet, out, writeMessage);
+    return kExitSuccess;
+}
+
 template <class Input, class Result>
 int runCommand(const Calculation<Input, Result>& calculation,
                std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
@@ -275,9 +393,15 @@ int runCommand(const Calculation<Input, Result>& calculation,
                              std::string(kSweepOption.name));
         }
         // A sweep gives the frequency of each point itself.
-        input = readInput(calculation.fields, OptionTexts<Input>(options, calculation.fields),
-                          sweeping ? kFrequencyKey : std::string_view());
+        const OptionTexts<Input> texts(options, calculation.fields);
+        input = readInput(calculation.fields, texts, sweeping ? kFrequencyKey : std::string_view());
+        if constexpr (std::is_same_v<Input, BoxSlotInput>) {
+            refuseImpossibleBox(input, texts, grid);
+        }
         source = sourceAt(options.choice("--source"));
+        if (calculation.sources.size() == 1) {
+            source = calculation.sources.front(); // the only one it can face
+        }
         json = options.given("--json");
         reference = options.given(kReferenceOption.name);
         quiet = options.given(kQuietOption.name);
@@ -290,48 +414,11 @@ int runCommand(const Calculation<Input, Result>& calculation,
         return io::writeSweep(calculation, input, source, *grid, json, out) ? kExitSuccess
                                                                             : kExitArithmeticFault;
     }
-    const io::Outcome outcome = io::evaluate(calculation, input, source);
-    if (!outcome.computed) {
-        writeMessage(outcome.error);
-        if (json) {
-            out << io::JsonObject().addString("error", outcome.error).text() << '\n';
-        }
-        return kExitArithmeticFault;
-    }
-    const std::optional<double> referenceDb = referenceSE(input, source);
-    const std::vector<Advice> advice = validityAdvice(input, source, {outcome.value, referenceDb});
-    if (json) {
-        io::JsonObject object;
-        object.addString("calculation", calculation.name)
-            .addObject("inputs", io::jsonInputs(calculation.fields, input, source))
-            .addNumber("se_db", outcome.se)
-            .addString("display", outcome.display);
-        io::addOptionalNumber(object, "reference_db", referenceDb)
-            .addArray("advice", io::adviceJson(advice));
-        out << object.text() << '\n';
+    if constexpr (std::is_same_v<Input, BoxSlotInput>) {
+        return writeBoxSlot(calculation, input, source, json, reference, quiet, out, writeMessage);
     } else {
-        out << "SE = " << outcome.se << " dB\n";
-        if (reference) {
-            out << "reference SE = "
-                << (referenceDb ? io::shortestText(*referenceDb) + " dB" : std::string("none"))
-                << '\n';
-            for (const Advice& item : advice) {
-                out << io::adviceText(item) << '\n';
-            }
-        }
+        return writeResult(calculation, input, source, json, reference, quiet, out, writeMessage);
     }
-    // The warnings, after the result, unless the result's text already lists
-    // them; the notes only on request.
-    if (!quiet && (json || !reference)) {
-        out.flush();
-        checkOutput(out);
-        for (const Advice& item : advice) {
-            if (item.severity == Severity::Warning) {
-                writeMessage(io::adviceText(item));
-            }
-        }
-    }
-    return kExitSuccess;
 }
 
 int dispatch(std::span<const std::string_view> args, std::istream& in, std::ostream& out,

@@ -81,6 +81,10 @@ float readMaterialProperty(const InputTexts& texts, std::string_view name, std::
 
 } // namespace
 
+bool isGiven(const InputTexts& texts, std::string_view name) {
+    return given(texts, name).has_value();
+}
+
 float readFieldNumber(const InputTexts& texts, std::string_view key, bool required) {
     const std::optional<float> value = texts.number(key);
     if (!value) {

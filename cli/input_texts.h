@@ -72,6 +72,8 @@ struct InputTexts {
 // The number of key; an absent or empty one is 0 where the field is not
 // always needed, a UsageError where it is.
 float readFieldNumber(const InputTexts& texts, std::string_view key, bool required);
+// Whether name's text is given and not empty.
+bool isGiven(const InputTexts& texts, std::string_view name);
 
 // The material of field key: a word of kMaterialChoices, or a custom
 // material from its two properties; a UsageError when neither or both are
@@ -82,18 +84,25 @@ ListIndex readShape(const InputTexts& texts, std::string_view key);
 
 // The input record read through the field table, but for the input whose
 // key is left out (a sweep's frequency), which stays 0; throws UsageError at
-// the first text that does not fit.
+// the first text that does not fit. An optional input not given takes its
+// field's fallback, from the inputs given.
 template <class Input>
 Input readInput(std::span<const Field<Input>> fields, const InputTexts& texts,
                 std::string_view leftOut = {}) {
     Input input;
+    std::vector<const Field<Input>*> notGiven;
     for (const Field<Input>& field : fields) {
         if (field.key == leftOut) {
             continue;
         }
         switch (field.kind()) {
         case FieldKind::Number:
-            input.*field.number = readFieldNumber(texts, field.key, field.needed == Needed::Always);
+            if (field.needed == Needed::Optional && !isGiven(texts, field.key)) {
+                notGiven.push_back(&field);
+            } else {
+                input.*field.number =
+                    readFieldNumber(texts, field.key, field.needed == Needed::Always);
+            }
             break;
         case FieldKind::Material:
             input.*field.material = readMaterial(texts, field.key);
@@ -102,6 +111,9 @@ Input readInput(std::span<const Field<Input>> fields, const InputTexts& texts,
             input.*field.shape = readShape(texts, field.key);
             break;
         }
+    }
+    for (const Field<Input>* field : notGiven) {
+        input.*field->number = field->fallback(input);
     }
     return input;
 }

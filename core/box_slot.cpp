@@ -254,6 +254,10 @@ BoxSlotResult boxSlot(const BoxSlotInput& input) {
     return {boxSlotSE(input), cavityResonancesMHz(input)};
 }
 
+BoxSlotResult boxSlot(const BoxSlotInput& input, SourceChoice) {
+    return boxSlot(input);
+}
+
 std::vector<Advice> boxSlotAdvice(const BoxSlotInput& in, const std::optional<BoxSlotSE>& se) {
     std::vector<Advice> advice;
     if (boxSlotRefusal(in))
@@ -270,6 +274,29 @@ std::vector<Advice> boxSlotAdvice(const BoxSlotInput& in, const std::optional<Bo
     if (in.slotLength >= halfWavelengthCm)
         add(advice, AdviceCode::LongSlot, {in.slotLength, halfWavelengthCm});
     return advice;
+}
+
+std::vector<SweepPoint<BoxSlotResult>> sweep(const BoxSlotInput& input, SourceChoice,
+                                             const SweepGrid& grid, SweepParts parts) {
+    const std::vector<float> frequencies = sweepFrequencies(grid);
+    BoxSlotInput in = input;
+    in.f = frequencies.front();
+    if (const auto refusal = boxSlotRefusal(in))
+        throw BoxSlotRefused(*refusal);
+    const std::array<double, 3> resonances = cavityResonancesMHz(in);
+    std::vector<SweepPoint<BoxSlotResult>> points(frequencies.size());
+    for (std::size_t i = 0; i < frequencies.size(); ++i) {
+        SweepPoint<BoxSlotResult>& point = points[i];
+        point.f = in.f = frequencies[i];
+        try {
+            point.se = BoxSlotResult{boxSlotSE(in), resonances};
+        } catch (const ArithmeticFault& fault) {
+            point.fault = fault;
+        }
+        if (parts.advice)
+            point.advice = boxSlotAdvice(in, point.se ? std::optional(point.se->se) : std::nullopt);
+    }
+    return points;
 }
 
 } // namespace shieldcalc

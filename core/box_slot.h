@@ -46,6 +46,7 @@
 #include "core/advice.h"
 #include "core/fault.h"
 #include "core/fields.h"
+#include "core/sweep.h"
 
 #include <array>
 #include <optional>
@@ -166,10 +167,20 @@ struct BoxSlotResult {
 BoxSlotSE boxSlotSE(const BoxSlotInput& input);
 // The SE with the box's resonances.
 BoxSlotResult boxSlot(const BoxSlotInput& input);
+// The same as a calculation of the registry: the model knows only the plane
+// wave, which is what a box with a slot faces whatever source is chosen.
+BoxSlotResult boxSlot(const BoxSlotInput& input, SourceChoice source);
 
 // The advice on one computation, warnings first: near a cavity resonance
 // (either SE below 0 dB), above the next mode's cut-off, a slot of half a
 // wavelength or more. se is absent where the computation faulted.
 std::vector<Advice> boxSlotAdvice(const BoxSlotInput& input, const std::optional<BoxSlotSE>& se);
+
+// The computation over a grid of frequencies, in MHz (core/sweep.h), with its
+// advice when parts.advice; there is no reference model beside it. Throws
+// SweepGridError, or BoxSlotRefused for inputs refused at the grid's start,
+// before computing anything.
+std::vector<SweepPoint<BoxSlotResult>> sweep(const BoxSlotInput& input, SourceChoice source,
+                                             const SweepGrid& grid, SweepParts parts = {});
 
 } // namespace shieldcalc

@@ -72,9 +72,20 @@ inline constexpr Calculation<EnclosureInput, float> kClosedBox{
     "{magnetic|electric|none}",
     "near-field source: magnetic, electric or none"};
 
+// The box with a slot faces the plane wave alone.
+inline constexpr FieldSource kPlaneWaveOnly[] = {FieldSource::PlaneWave};
+inline constexpr Calculation<BoxSlotInput, BoxSlotResult> kBoxWithSlot{
+    "box-slot",
+    "a rectangular box with slots in one wall, at a point inside it (electric and magnetic)",
+    kBoxSlotFields,
+    boxSlot,
+    kPlaneWaveOnly,
+    "{plane|none}",
+    "field source: plane (the plane wave; also when left out or none)"};
+
 // Every calculation, in the order of the help texts.
 inline constexpr std::tuple kCalculations{&kSolidSheet, &kPerforatedSheet, &kDoubleSheet,
-                                          &kClosedBox};
+                                          &kClosedBox, &kBoxWithSlot};
 
 // Calls visit with each calculation in turn.
 template <class Visit> constexpr void forEachCalculation(Visit visit) {

@@ -76,6 +76,19 @@ JsonObject& JsonObject::addArray(std::string_view key, std::span<const JsonObjec
     return *this;
 }
 
+JsonObject& JsonObject::addNumbers(std::string_view key, std::span<const double> values) {
+    std::string array = "[";
+    for (double value : values) {
+        if (array.size() > 1) {
+            array += ", ";
+        }
+        array += shortestText(value);
+    }
+    array += ']';
+    addMember(key, array);
+    return *this;
+}
+
 void JsonObject::addMember(std::string_view key, std::string_view valueText) {
     if (!members_.empty()) {
         members_ += ", ";

@@ -1,6 +1,6 @@
 // The little JSON the program writes: one object per run, whose values
-// are strings, numbers, null, nested objects (the inputs) and arrays of
-// objects (the advice, the points of a sweep).
+// are strings, numbers, null, nested objects (the inputs), arrays of
+// objects (the advice, the points of a sweep) and arrays of numbers.
 #pragma once
 
 #include <span>
@@ -28,6 +28,8 @@ public:
     JsonObject& addObject(std::string_view key, const JsonObject& value);
     JsonObject& addNull(std::string_view key);
     JsonObject& addArray(std::string_view key, std::span<const JsonObject> items);
+    // An array of numbers, each as its shortest text.
+    JsonObject& addNumbers(std::string_view key, std::span<const double> values);
 
     std::string text() const { return "{" + members_ + "}"; }
 

@@ -3,7 +3,9 @@
 // writeSweep runs the engine's sweep (core/sweep.h) of one calculation over a
 // grid and writes its points: as CSV (the frequency, se_db, display,
 // reference_db, advice, error), or as one JSON object with the calculation,
-// the inputs, the grid and an array of points. A point that faults has no
+// the inputs, the grid and an array of points. The box with a slot has four
+// columns in place of se_db and display (io/box_slot_text.h), and its JSON
+// object the box's resonances. A point that faults has no
 // se_db and display and its cause under error. The command line's --sweep and
 // the curve window's data export both write through it, so they give the
 // same bytes.
@@ -11,13 +13,17 @@
 
 #include "core/calculations.h"
 #include "core/sweep.h"
+#include "io/box_slot_text.h"
 #include "io/csv.h"
 #include "io/json.h"
 #include "io/outcome.h"
 #include "io/wording.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace shieldcalc::io {
@@ -33,6 +39,36 @@ template <class Input> std::string frequencyColumn() {
 }
 
 JsonObject sweepJson(const SweepGrid& grid);
+
+// The CSV columns of a point's value, and the value in them or in JSON.
+template <class Result> inline constexpr std::string_view kResultColumns = "se_db,display";
+template <>
+inline constexpr std::string_view kResultColumns<BoxSlotResult> =
+    "se_e_db,display_e,se_h_db,display_h";
+
+template <class Number> void appendResultCells(std::string& text, const std::optional<Number>& se) {
+    if (se) {
+        text += shortestText(*se);
+        text += ',';
+        appendCsvField(text, resultText(*se));
+    } else {
+        text += ',';
+    }
+}
+inline void appendResultCells(std::string& text, const std::optional<BoxSlotResult>& result) {
+    appendBoxSlotCells(text, result ? std::optional(result->se) : std::nullopt);
+}
+
+template <class Number> void addResultMembers(JsonObject& item, const std::optional<Number>& se) {
+    if (se) {
+        item.addNumber("se_db", shortestText(*se)).addString("display", resultText(*se));
+    } else {
+        item.addNull("se_db").addNull("display");
+    }
+}
+inline void addResultMembers(JsonObject& item, const std::optional<BoxSlotResult>& result) {
+    addBoxSlotSE(item, result ? std::optional(result->se) : std::nullopt);
+}
 
 // Writes the sweep; true when every point computed. Throws SweepGridError,
 // before writing anything, when the grid cannot be formed.
@@ -52,12 +88,7 @@ bool writeSweep(const Calculation<Input, Result>& calculation, const Input& inpu
         for (const SweepPoint<Result>& point : points) {
             JsonObject& item = items.emplace_back();
             item.addNumber(kFrequencyKey, shortestText(point.f));
-            if (point.se) {
-                item.addNumber("se_db", shortestText(*point.se))
-                    .addString("display", resultText(*point.se));
-            } else {
-                item.addNull("se_db").addNull("display");
-            }
+            addResultMembers(item, point.se);
             addOptionalNumber(item, "reference_db", point.reference)
                 .addArray("advice", adviceJson(point.advice));
             if (point.fault) {
@@ -67,27 +98,22 @@ bool writeSweep(const Calculation<Input, Result>& calculation, const Input& inpu
             }
             allComputed = allComputed && point.se;
         }
-        out << JsonObject()
-                   .addString("calculation", calculation.name)
-                   .addObject("inputs",
-                              jsonInputs(calculation.fields, input, source, kFrequencyKey))
-                   .addObject("sweep", sweepJson(grid))
-                   .addArray("points", items)
-                   .text()
-            << '\n';
+        JsonObject object;
+        object.addString("calculation", calculation.name)
+            .addObject("inputs", jsonInputs(calculation.fields, input, source, kFrequencyKey))
+            .addObject("sweep", sweepJson(grid));
+        if constexpr (std::is_same_v<Result, BoxSlotResult>) {
+            addResonances(object, cavityResonancesMHz(input));
+        }
+        out << object.addArray("points", items).text() << '\n';
         return allComputed;
     }
-    std::string text = frequencyColumn<Input>() + ",se_db,display,reference_db,advice,error\n";
+    std::string text = frequencyColumn<Input>() + ',' + std::string(kResultColumns<Result>) +
+                       ",reference_db,advice,error\n";
     for (const SweepPoint<Result>& point : points) {
         text += shortestText(point.f);
         text += ',';
-        if (point.se) {
-            text += shortestText(*point.se);
-            text += ',';
-            appendCsvField(text, resultText(*point.se));
-        } else {
-            text += ',';
-        }
+        appendResultCells(text, point.se);
         text += ',';
         if (point.reference) {
             text += shortestText(*point.reference);

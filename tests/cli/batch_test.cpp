@@ -87,7 +87,7 @@ const OutputCase kOutputCases[] = {
       "solid,plane,copper,,0.1,10,,,f: a value is required"}},
     {"unknown_calculation", kSolidHeader + "solids,plane,copper,1,0.1,10\n", 1,
      {"calculation,source,material,f,l,r,se_db,display,error",
-      "solids,plane,copper,1,0.1,10,,,\"calculation: 'solids' is not one of solid, aperture, double, enclosure\""}},
+      "solids,plane,copper,1,0.1,10,,,\"calculation: 'solids' is not one of solid, aperture, double, enclosure, box-slot\""}},
     {"source_of_another_calculation", "calculation,source,material,f,l,a,b,h\nenclosure,plane,copper,1000,0.1,10,10,10\n", 1,
      {"calculation,source,material,f,l,a,b,h,se_db,display,error",
       "enclosure,plane,copper,1000,0.1,10,10,10,,,\"source: 'plane' is not one of magnetic, electric, none\""}},

@@ -22,7 +22,7 @@ check() { # expected words ...
     fi
 }
 
-check "solid aperture double enclosure batch --help --version" ""
+check "solid aperture double enclosure box-slot batch --help --version" ""
 check "double" "d"
 check "--help --version" "--"
 check "--help --source --material --sigma-r --mu-r --json --quiet --reference --sweep --linear" "solid" "--"
@@ -32,6 +32,8 @@ check "--r1 --r2 --reference" "double" "--source" "plane" "--r"
 check "plane magnetic electric none" "solid" "--source" ""
 check "magnetic electric none" "enclosure" "--source" ""
 check "circle" "aperture" "--shape" "c"
+check "plane none" "box-slot" "--source" ""
+check "--slot-length --slot-width --slots" "box-slot" "--slot"
 check "aluminium" "double" "--material2" "al"
 check "" "solid" "-f" ""
 check "--material1 --mu-r1 --material2 --mu-r2" "double" "--l1" "0.1" "--m"

@@ -24,7 +24,8 @@ TEST(CalculationRegistry, FindsEachCalculationByItsNameAndRecord) {
         EXPECT_EQ(visits, 1) << calculation.name;
         EXPECT_EQ(&calculationOf<Input>(), &calculation) << calculation.name;
     });
-    EXPECT_EQ(names, (std::set<std::string_view>{"solid", "aperture", "double", "enclosure"}));
+    EXPECT_EQ(names,
+              (std::set<std::string_view>{"solid", "aperture", "double", "enclosure", "box-slot"}));
     EXPECT_FALSE(withCalculation("solids", [](const auto&) { FAIL() << "visited"; }));
     EXPECT_FALSE(withCalculation("", [](const auto&) { FAIL() << "visited"; }));
 }

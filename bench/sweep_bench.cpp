@@ -47,6 +47,18 @@ const ApertureInput kHoles{.shape = 1,
 const DoubleLayerInput kTwoSheets{
     .f = 0, .l1 = 0.01f, .r1 = 30, .material1 = kCopper, .l2 = 0.01f, .r2 = 1, .material2 = kIron};
 const EnclosureInput kBox{.f = 0, .l = 0.01f, .a = 20, .b = 30, .h = 10, .material = kAluminium};
+// A 30 x 12 x 30 cm box with a 10 x 0.5 cm slot, 10 MHz to 2 GHz: through its
+// first resonances and beyond its one-mode range. It has advice but no
+// reference model.
+const BoxSlotInput kSlottedBox{.f = 0,
+                               .a = 30,
+                               .h = 12,
+                               .b = 30,
+                               .slotLength = 10,
+                               .slotWidth = 0.5f,
+                               .slotCount = 1,
+                               .l = 0,
+                               .point = 15};
 
 // Each input swept twice: handbook values alone, then with everything.
 template <class Input>
@@ -65,6 +77,7 @@ void registerSweeps(const std::string& name, const Input& input, FieldSource sou
     registerSweeps("aperture", kHoles, FieldSource::MagneticSource, kKHz);
     registerSweeps("double", kTwoSheets, FieldSource::ElectricSource, kKHz);
     registerSweeps("enclosure", kBox, FieldSource::MagneticSource, kKHz);
+    registerSweeps("box_slot", kSlottedBox, FieldSource::PlaneWave, SweepGrid{10, 2000, kPoints});
     return true;
 }();
 

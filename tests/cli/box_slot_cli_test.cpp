@@ -90,6 +90,23 @@ TEST(BoxSlotCommand, TextLinesAreTheJsonValues) {
         << lines[2];
 }
 
+// A slot so narrow that its line impedance cannot be formed: the fault, and
+// beside it what can still be said, the box's resonances and the advice.
+TEST(BoxSlotCommand, AFaultStillGivesTheResonancesAndTheAdvice) {
+    const Args hairline = with(boxWith("--slot-width", "1e-30"), {"-f", "1000"});
+    const CliRun plain = runCli(hairline);
+    EXPECT_EQ(plain.status, 1);
+    EXPECT_EQ(plain.out, "");
+    EXPECT_EQ(plain.err, "shieldcalc-cli box-slot: division by zero in slot-line impedance\n");
+    const CliRun json = runCli(with(hairline, {"--json"}));
+    EXPECT_EQ(json.status, 1);
+    const JsonValue error = readJson(json.out);
+    EXPECT_EQ(error.keys(), (std::vector<std::string>{"error", "resonances_mhz", "advice"}));
+    EXPECT_EQ(error.at("resonances_mhz").items.size(), 3u);
+    ASSERT_EQ(error.at("advice").items.size(), 1u); // 1000 MHz: above TE20 at 999.3 MHz
+    EXPECT_EQ(error.at("advice").items[0].at("code").text, "beyond_single_mode");
+}
+
 struct RefusalCase {
     const char* name;
     Args args;

@@ -260,7 +260,7 @@ TEST(CommandHelp, ListsEveryFieldOfTheTable) {
 
 TEST(ProgramHelp, ListsEverySubCommand) {
     const CliRun run = runCli({"--help"});
-    for (const char* command : {"solid", "aperture", "double", "enclosure", "batch"}) {
+    for (const char* command : {"solid", "aperture", "double", "enclosure", "box-slot", "batch"}) {
         EXPECT_NE(run.out.find(std::string("\n  ") + command + " "), std::string::npos)
             << command << " in\n"
             << run.out;

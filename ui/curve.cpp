@@ -2,6 +2,7 @@
 
 #include "core/calculations.h"
 #include "core/reference.h"
+#include "core/result_text.h"
 #include "core/shielding.h"
 #include "io/sweep_table.h"
 #include "ui/fault_text.h"
@@ -241,7 +242,7 @@ QString adviceText(const Advice& item) {
                QStringLiteral("铁的相对磁导率在此频段固定为 %1，不随场强变化，也不考虑饱和。")
                    .arg(approx(v[0]));
     case AdviceCode::BoxOpeningsIgnored:
-        return lead + QStringLiteral("封闭壳体模型未考虑开口和缝隙。");
+        return lead + QStringLiteral("封闭壳体模型未考虑开口和缝隙；可在“开孔”一栏输入开孔尺寸。");
     case AdviceCode::NearCavityResonance:
         return lead + QStringLiteral("接近机箱谐振（%1 MHz，屏效 %2 dB）：实际机箱中的内部物体"
                                      "和壁面损耗会限制谷深。")
@@ -355,6 +356,127 @@ std::string sweepCsv(const Computation& computation, const SweepGrid& band) {
             return out.str();
         },
         computation.input);
+}
+
+double convertFrequency(double f, FrequencyUnit from, FrequencyUnit to) {
+    return f * inHertz(1, from) / inHertz(1, to);
+}
+
+BoxSlotInput slottedBox(const EnclosureInput& box, const SlotEntry& slot) {
+    BoxSlotInput input{
+        .f = static_cast<float>(
+            convertFrequency(box.f, EnclosureInput::kFrequencyUnit, BoxSlotInput::kFrequencyUnit)),
+        .a = box.a,
+        .h = box.h,
+        .b = box.b,
+        .slotLength = slot.length,
+        .slotWidth = slot.width,
+        .l = box.l,
+    };
+    // What is left out is the model's own default, from the inputs given.
+    const auto fallback = [&input](std::string_view key) {
+        return findField<BoxSlotInput>(kBoxSlotFields, key)->fallback(input);
+    };
+    input.slotCount = slot.count ? *slot.count : fallback("slots");
+    input.point = slot.depth ? *slot.depth : fallback("point");
+    return input;
+}
+
+SlotCurve sweepSlot(const BoxSlotInput& slot, const SweepGrid& band, FrequencyUnit bandUnit) {
+    constexpr FrequencyUnit modelUnit = BoxSlotInput::kFrequencyUnit;
+    SweepGrid grid = band;
+    grid.start = static_cast<float>(convertFrequency(band.start, bandUnit, modelUnit));
+    grid.stop = static_cast<float>(convertFrequency(band.stop, bandUnit, modelUnit));
+    const auto points =
+        sweep(slot, FieldSource::PlaneWave, grid, {.reference = false, .advice = false});
+    SlotCurve curve(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const auto& from = points[i];
+        SlotPoint& to = curve[i];
+        to.f = static_cast<float>(convertFrequency(from.f, modelUnit, bandUnit));
+        if (from.se) {
+            to.se = from.se->se;
+        } else if (from.fault) {
+            to.fault = faultText(*from.fault).remove(u'\n');
+        }
+    }
+    return curve;
+}
+
+std::array<double, 3> boxResonances(const BoxSlotInput& slot, FrequencyUnit unit) {
+    static_assert(BoxSlotInput::kFrequencyUnit == FrequencyUnit::MHz,
+                  "the engine gives the resonances in MHz");
+    std::array<double, 3> resonances = cavityResonancesMHz(slot);
+    for (double& f : resonances) {
+        f = convertFrequency(f, FrequencyUnit::MHz, unit);
+    }
+    return resonances;
+}
+
+SweepGrid bandForSlot(const SweepGrid& band, double firstResonance) {
+    SweepGrid shown = band;
+    if (band.stop < firstResonance) {
+        shown.stop = static_cast<float>(2 * firstResonance);
+    }
+    return shown;
+}
+
+QString slotProblem(const BoxSlotRefusal& refusal) {
+    // The inputs of the model by key, as the curve window and the closed
+    // box's form name them.
+    static const std::array<std::pair<std::string_view, const char*>, 9> names{{
+        {"f", "频率 f"},
+        {"a", "机箱的长 a"},
+        {"h", "机箱的高 h"},
+        {"b", "机箱的宽 b"},
+        {"slot_length", "孔长 L"},
+        {"slot_width", "孔宽 W"},
+        {"slots", "孔数 N"},
+        {"l", "壁厚 l"},
+        {"point", "观测点深度 p"},
+    }};
+    const auto name =
+        std::ranges::find(names, refusal.input, &std::pair<std::string_view, const char*>::first);
+    const QString input =
+        name == names.end()
+            ? QString::fromUtf8(refusal.input.data(), static_cast<qsizetype>(refusal.input.size()))
+            : QString::fromUtf8(name->second);
+    const Field<BoxSlotInput>* field = findField<BoxSlotInput>(kBoxSlotFields, refusal.input);
+    const QString unit = field == nullptr || field->unit.empty()
+                             ? QString()
+                             : u' ' + QString::fromUtf8(field->unit.data(),
+                                                        static_cast<qsizetype>(field->unit.size()));
+    const QString value = QStringLiteral("%1（%2%3）").arg(input, numberText(refusal.value), unit);
+    const QString limit = numberText(refusal.limit) + unit;
+    switch (refusal.problem) {
+    case BoxSlotProblem::NotFinite:
+        return input + QStringLiteral("必须是有限的数。");
+    case BoxSlotProblem::NotPositive:
+        return value + QStringLiteral("必须大于0。");
+    case BoxSlotProblem::Negative:
+        return value + QStringLiteral("不能小于0。");
+    case BoxSlotProblem::NotWholeCount:
+        return value + QStringLiteral("必须是不小于1的整数。");
+    case BoxSlotProblem::LongerThanBox:
+        return value + QStringLiteral("不能大于机箱的长 a（%1）。").arg(limit);
+    case BoxSlotProblem::NotNarrowerThanBox:
+        return value + QStringLiteral("必须小于机箱的高 h（%1）。").arg(limit);
+    case BoxSlotProblem::OutsideBox:
+        return value + QStringLiteral("必须不小于0且小于机箱的宽 b（%1）。").arg(limit);
+    case BoxSlotProblem::WallTooThick:
+        return value + QStringLiteral("相对孔宽 W（%1）太厚，开孔模型不适用。").arg(limit);
+    }
+    return value;
+}
+
+QString slotReadoutText(const SlotPoint& point) {
+    // As the command line's box-slot displays them.
+    const auto display = [](double value) {
+        return QString::fromStdString(resultText(value)).trimmed();
+    };
+    return point.se ? QStringLiteral("开孔机箱 电场屏效 %1 dB　磁场屏效 %2 dB")
+                          .arg(display(point.se->electric), display(point.se->magnetic))
+                    : QStringLiteral("开孔机箱无法计算：") + point.fault;
 }
 
 } // namespace shieldcalc::ui

@@ -12,15 +12,23 @@
 // What the window decides is decided here, over the same plain data: the
 // range of the SE axis, the point under the pointer and its read-out, the
 // advice lines and how much each matters; the window only shows them.
+//
+// The closed box can be given slots in the wall the wave meets: the box-slot
+// model (core/box_slot.h) of the same box and wall, swept over the same band
+// and converted between the two calculations' frequency units as their input
+// records declare them, with the box's resonances and what is wrong with a
+// slot the model refuses.
 #pragma once
 
 #include "core/advice.h"
+#include "core/box_slot.h"
 #include "core/sweep.h"
 #include "ui/computation.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -137,5 +145,48 @@ QString approx(double value);
 
 // The sweep table as CSV, as the command line's --sweep writes it.
 std::string sweepCsv(const Computation& computation, const SweepGrid& band);
+
+// A frequency given in one unit, in another.
+double convertFrequency(double f, FrequencyUnit from, FrequencyUnit to);
+
+// Slots in the closed box's wall, as typed beside its curve.
+struct SlotEntry {
+    float length = 0;           // L, along the box's length a, cm
+    float width = 0;            // W, along its height h, cm
+    std::optional<float> count; // N; absent: the model's default
+    std::optional<float> depth; // p, from the slotted wall, cm; absent: the model's default
+};
+
+// The box-slot model's input for the closed box with the slots: the box's
+// length a, width b (the depth behind the slots), height h and wall l, and
+// its frequency in the model's unit.
+BoxSlotInput slottedBox(const EnclosureInput& box, const SlotEntry& slot);
+
+// The box-slot model at each frequency of band (given in bandUnit), point i
+// of it at point i of the band; f in bandUnit. Throws SweepGridError, and
+// BoxSlotRefused for inputs the model refuses.
+struct SlotPoint {
+    float f = 0;                 // in the band's unit
+    std::optional<BoxSlotSE> se; // absent where the computation faulted
+    QString fault;               // why it faulted; empty when it did not
+};
+using SlotCurve = std::vector<SlotPoint>;
+SlotCurve sweepSlot(const BoxSlotInput& slot, const SweepGrid& band, FrequencyUnit bandUnit);
+
+// The first three resonances of the empty box, ascending, in unit.
+std::array<double, 3> boxResonances(const BoxSlotInput& slot, FrequencyUnit unit);
+
+// The band to show once slots are entered: with its top at twice the first
+// resonance when the top lies below that resonance, so that the resonance
+// shows; the band as it is otherwise.
+SweepGrid bandForSlot(const SweepGrid& band, double firstResonance);
+
+// What is wrong with slots the model refuses, naming the input to correct:
+// "孔长 L（40 cm）不能大于机箱的长 a（30 cm）。"
+QString slotProblem(const BoxSlotRefusal& refusal);
+
+// The read-out of the box-slot model at a point: both values in their
+// seven-character display, or why there are none.
+QString slotReadoutText(const SlotPoint& point);
 
 } // namespace shieldcalc::ui

@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGraphicsLineItem>
+#include <QGraphicsSimpleTextItem>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -35,6 +37,8 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <cmath>
+#include <tuple>
 #include <vector>
 
 namespace shieldcalc::ui {
@@ -48,6 +52,10 @@ constexpr int kPictureQuality = 95;
 const QColor kHandbookColour(0x1f, 0x4e, 0x9c);
 const QColor kReferenceColour(0xb0, 0x30, 0x20);
 const QColor kWarningColour(0xa0, 0x20, 0x10);
+// The box-slot model's curves, electric solid and magnetic dash-dotted, and
+// the box's resonances.
+const QColor kSlotColour(0xc0, 0x28, 0x88);
+const QColor kResonanceColour(0x70, 0x70, 0x70);
 // The comparison curves, by list index of the metal.
 const std::array<QColor, kMaterials.size()> kOverlayColours{
     QColor(0xc0, 0x70, 0x10), QColor(0x60, 0x60, 0x60), QColor(0xb8, 0x96, 0x00),
@@ -108,7 +116,13 @@ CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& compu
 
     auto* middle = new QHBoxLayout;
     middle->addWidget(buildChart(), 1);
-    middle->addWidget(buildMetals());
+    auto* side = new QVBoxLayout;
+    side->addWidget(buildMetals());
+    if (std::holds_alternative<EnclosureInput>(computation_.input)) {
+        side->addLayout(buildSlot());
+        side->addStretch();
+    }
+    middle->addLayout(side);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildInputsLine());
     layout->addLayout(middle, 1);
@@ -278,6 +292,52 @@ QHBoxLayout* CurveDialog::buildButtons() {
     return buttons;
 }
 
+QVBoxLayout* CurveDialog::buildSlot() {
+    auto* group = new QGroupBox(QStringLiteral("开孔"), this);
+    group->setObjectName(QStringLiteral("slot"));
+    group->setToolTip(QStringLiteral("迎着平面波的壁上开有矩形孔（正入射，电场沿高 h），"
+                                     "壁厚为表单中的 l"));
+    // The defaults of the model for the box, shown in the empty fields.
+    const BoxSlotInput defaults = slottedBox(std::get<EnclosureInput>(computation_.input), {});
+    const std::array<std::tuple<QString, const char*, QString>, 4> rows{{
+        {QStringLiteral("孔长 L(cm):"), "slotLength", QString()},
+        {QStringLiteral("孔宽 W(cm):"), "slotWidth", QString()},
+        {QStringLiteral("孔数 N:"), "slotCount", numberText(defaults.slotCount)},
+        {QStringLiteral("观测点深度 p(cm):"), "slotDepth", numberText(defaults.point)},
+    }};
+    auto* fields = new QGridLayout(group);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto& [caption, name, placeholder] = rows[i];
+        auto* label = new QLabel(caption, group);
+        auto* field = new QLineEdit(group);
+        field->setObjectName(QString::fromLatin1(name));
+        field->setPlaceholderText(placeholder);
+        field->setFixedWidth(60);
+        label->setBuddy(field);
+        fields->addWidget(label, static_cast<int>(i), 0);
+        fields->addWidget(field, static_cast<int>(i), 1);
+        connect(field, &QLineEdit::editingFinished, this, &CurveDialog::applySlot);
+        slotFields_[i] = field;
+    }
+    // Under the group, wrapped to its width, the typed text quoted as it is.
+    slotMessage_ = new QLabel(this);
+    slotMessage_->setObjectName(QStringLiteral("slotMessage"));
+    slotMessage_->setTextFormat(Qt::PlainText);
+    slotMessage_->setWordWrap(true);
+    slotMessage_->setMaximumWidth(group->sizeHint().width());
+    slotMessage_->hide();
+    QPalette warning = slotMessage_->palette();
+    warning.setColor(QPalette::WindowText, kWarningColour);
+    slotMessage_->setPalette(warning);
+    connect(chart_, &QChart::plotAreaChanged, this, &CurveDialog::placeResonances);
+    connect(frequencyAxis_, &QLogValueAxis::rangeChanged, this, &CurveDialog::placeResonances);
+
+    auto* column = new QVBoxLayout;
+    column->addWidget(group);
+    column->addWidget(slotMessage_);
+    return column;
+}
+
 void CurveDialog::applyBand() {
     QString problem;
     try {
@@ -326,6 +386,7 @@ void CurveDialog::draw(const SweepGrid& band) {
         QPen dashed(kReferenceColour, 2, Qt::DashLine);
         addRuns(curve_, &CurvePoint::reference, model, dashed, QStringLiteral("reference"));
     }
+    drawSlot();
     const float f = enteredFrequency(computation_);
     if (entered_.handbook && f >= band.start && f <= band.stop) {
         auto* marker = new QScatterSeries;
@@ -373,6 +434,147 @@ void CurveDialog::drawOverlays() {
                 QPen(kOverlayColours[i], 1.5), overlays_[i]->objectName());
     }
     fitValueAxis();
+}
+
+void CurveDialog::applySlot() {
+    QString problem;
+    std::optional<BoxSlotInput> slot;
+    try {
+        if (const std::optional<SlotEntry> entry = slotEntry()) {
+            const BoxSlotInput input =
+                slottedBox(std::get<EnclosureInput>(computation_.input), *entry);
+            if (const std::optional<BoxSlotRefusal> refusal = boxSlotRefusal(input)) {
+                problem = slotProblem(*refusal);
+            } else {
+                slot = input;
+            }
+        }
+    } catch (const CalculationFailure& failure) {
+        problem = failure.explanation().remove(u'\n');
+    }
+    slotMessage_->setText(problem);
+    slotMessage_->setVisible(!problem.isEmpty());
+    slot_ = slot;
+    if (slot_ && !slotShown_) {
+        slotShown_ = true;
+        const SweepGrid shown = bandForSlot(band_, boxResonances(*slot_, unit_)[0]);
+        if (shown.stop != band_.stop) {
+            try {
+                draw(shown);
+                start_->setText(numberText(band_.start));
+                stop_->setText(numberText(band_.stop));
+                points_->setText(QString::number(band_.points));
+                showBandProblem({});
+                return;
+            } catch (const SweepGridError&) {
+                // A resonance beyond the numbers of a band: the band stays.
+            }
+        }
+    }
+    drawSlot();
+    fitValueAxis();
+}
+
+std::optional<SlotEntry> CurveDialog::slotEntry() const {
+    const QWidget& group = *slotFields_[0]->parentWidget();
+    const auto number = [&](const QLineEdit* field) -> std::optional<float> {
+        if (field->text().isEmpty()) {
+            return std::nullopt;
+        }
+        return boxNumber(group, *field, "");
+    };
+    // Every text is read, so that one that is not a number is told at once.
+    const std::optional<float> length = number(slotFields_[0]);
+    const std::optional<float> width = number(slotFields_[1]);
+    const std::optional<float> count = number(slotFields_[2]);
+    const std::optional<float> depth = number(slotFields_[3]);
+    if (!length || !width) {
+        return std::nullopt;
+    }
+    return SlotEntry{.length = *length, .width = *width, .count = count, .depth = depth};
+}
+
+void CurveDialog::drawSlot() {
+    for (QAbstractSeries* series : chart_->series()) {
+        if (series->objectName().startsWith(u"slot")) {
+            chart_->removeSeries(series);
+            delete series;
+        }
+    }
+    for (const ResonanceMark& mark : resonances_) {
+        delete mark.line;
+        delete mark.label;
+    }
+    resonances_.clear();
+    slotCurve_.clear();
+    if (!slot_) {
+        return;
+    }
+    try {
+        slotCurve_ = sweepSlot(*slot_, band_, unit_);
+    } catch (const SweepGridError& error) {
+        // The band in the model's unit leaves the numbers.
+        slotMessage_->setText(bandProblem(error.reason()));
+        slotMessage_->show();
+        return;
+    }
+    Curve electric(slotCurve_.size());
+    Curve magnetic(slotCurve_.size());
+    for (std::size_t i = 0; i < slotCurve_.size(); ++i) {
+        electric[i].f = magnetic[i].f = slotCurve_[i].f;
+        if (const std::optional<BoxSlotSE>& se = slotCurve_[i].se) {
+            electric[i].handbook = se->electric;
+            magnetic[i].handbook = se->magnetic;
+        }
+    }
+    addRuns(electric, &CurvePoint::handbook, QStringLiteral("开孔机箱 电场屏效"),
+            QPen(kSlotColour, 2), QStringLiteral("slotElectric"));
+    addRuns(magnetic, &CurvePoint::handbook, QStringLiteral("开孔机箱 磁场屏效"),
+            QPen(kSlotColour, 2, Qt::DashDotLine), QStringLiteral("slotMagnetic"));
+
+    constexpr FrequencyUnit modelUnit = BoxSlotInput::kFrequencyUnit;
+    const std::array<double, 3> resonances = boxResonances(*slot_, modelUnit);
+    for (std::size_t i = 0; i < resonances.size(); ++i) {
+        auto* line = new QGraphicsLineItem(chart_);
+        line->setPen(QPen(kResonanceColour, 1, Qt::DotLine));
+        auto* label =
+            // The word once, on the first: the lines may stand close together.
+            new QGraphicsSimpleTextItem(
+                (i == 0 ? QStringLiteral("谐振 ") : QString()) +
+                    QStringLiteral("%1 %2").arg(approx(resonances[i]), unitText(modelUnit)),
+                chart_);
+        label->setFont(font());
+        label->setBrush(kResonanceColour);
+        label->setRotation(-90); // upwards along its line
+        resonances_.push_back({convertFrequency(resonances[i], modelUnit, unit_), line, label});
+    }
+    placeResonances();
+}
+
+void CurveDialog::placeResonances() {
+    const QRectF plot = chart_->plotArea();
+    const double low = frequencyAxis_->min();
+    const double high = frequencyAxis_->max();
+    // A label starts at the top of the plot, or under the one before it
+    // where that one reaches over this line.
+    double lastRight = plot.left();
+    double lastEnd = plot.top();
+    for (const ResonanceMark& mark : resonances_) {
+        const bool inBand = mark.f >= low && mark.f <= high && low > 0 && high > low;
+        mark.line->setVisible(inBand);
+        mark.label->setVisible(inBand);
+        if (!inBand) {
+            continue;
+        }
+        // The frequency axis is logarithmic.
+        const double x = plot.left() + plot.width() * std::log(mark.f / low) / std::log(high / low);
+        mark.line->setLine(x, plot.top(), x, plot.bottom());
+        const QRectF text = mark.label->boundingRect();
+        const double start = x < lastRight + 2 ? lastEnd + 4 : plot.top() + 4;
+        mark.label->setPos(x + 1, start + text.width());
+        lastRight = x + 1 + text.height();
+        lastEnd = start + text.width();
+    }
 }
 
 void CurveDialog::addRuns(const Curve& curve, std::optional<double> CurvePoint::*value,
@@ -454,8 +656,12 @@ void CurveDialog::showReadout(const QPointF& position) {
         readout_->clear();
         return;
     }
-    const CurvePoint& point = curve_[nearestPoint(curve_, chart_->mapToValue(inChart).x())];
-    readout_->setText(readoutText(point, unit_, !referenceModelName(computation_).isEmpty()));
+    const std::size_t index = nearestPoint(curve_, chart_->mapToValue(inChart).x());
+    QString text = readoutText(curve_[index], unit_, !referenceModelName(computation_).isEmpty());
+    if (index < slotCurve_.size()) {
+        text += QStringLiteral("　") + slotReadoutText(slotCurve_[index]);
+    }
+    readout_->setText(text);
 }
 
 QImage CurveDialog::picture(int scale) const {

@@ -20,6 +20,16 @@
 // its name shortened and with invisible characters shown; nothing on screen
 // changes. Closing ("关 闭", Esc, the close box) changes nothing anywhere. F1
 // shows About, as in every window.
+//
+// The closed box's window has a group "开孔" beside the chart: slots of
+// length L and width W in the wall the wave meets, how many (N) and the depth
+// p of the point inside (the wall is the form's l). Once L and W are given
+// and the box-slot model accepts them, the chart adds the model's electric
+// and magnetic SE over the band, the box's first three resonances as
+// labelled vertical lines, and the read-out both values. The first time
+// slots are shown, a band that ends below the first resonance is extended to
+// twice it. Slots the model refuses are told under the group, as plain text,
+// and the chart shows none.
 #pragma once
 
 #include "ui/computation.h"
@@ -31,10 +41,13 @@
 #include <optional>
 #include <span>
 #include <utility>
+#include <vector>
 
 class QChart;
 class QChartView;
 class QCheckBox;
+class QGraphicsLineItem;
+class QGraphicsSimpleTextItem;
 class QGroupBox;
 class QHBoxLayout;
 class QVBoxLayout;
@@ -84,6 +97,7 @@ private:
     QVBoxLayout* buildBand();
     QListWidget* buildAdviceList();
     QHBoxLayout* buildButtons();
+    QVBoxLayout* buildSlot();
 
     // Reads the band fields and redraws; tells what is wrong with a band that
     // cannot be formed and keeps the curve.
@@ -95,6 +109,17 @@ private:
     // Sweeps band and draws everything; throws SweepGridError.
     void draw(const SweepGrid& band);
     void drawOverlays();
+    // Reads the slot fields and redraws the box-slot curves; tells what is
+    // wrong with slots that cannot be computed and shows none.
+    void applySlot();
+    // The slots as typed; absent while L or W is empty. Throws
+    // CalculationFailure for a text that is not a number.
+    std::optional<SlotEntry> slotEntry() const;
+    // The box-slot curves and resonance lines of slot_ over band_, replacing
+    // the last; none without slots.
+    void drawSlot();
+    // Puts the resonance lines where their frequencies are on the chart.
+    void placeResonances();
     // One series per unbroken run of values; only the first in the legend.
     void addRuns(const Curve& curve, std::optional<double> CurvePoint::*value, const QString& name,
                  const QPen& pen, const QString& objectName);
@@ -138,6 +163,22 @@ private:
     QLabel* bandMessage_;
     QListWidget* advice_;
     std::array<QCheckBox*, kMaterials.size()> overlays_{};
+
+    // The closed box's slots: the fields of the group, the message under it,
+    // the model's input once the fields describe slots it accepts, and its
+    // curve over the band. slotShown_: slots have been drawn once.
+    std::array<QLineEdit*, 4> slotFields_{}; // L, W, N, p
+    QLabel* slotMessage_ = nullptr;
+    std::optional<BoxSlotInput> slot_;
+    SlotCurve slotCurve_;
+    bool slotShown_ = false;
+    // One line and its label per resonance drawn, with its frequency.
+    struct ResonanceMark {
+        double f;
+        QGraphicsLineItem* line;
+        QGraphicsSimpleTextItem* label;
+    };
+    std::vector<ResonanceMark> resonances_;
 };
 
 } // namespace shieldcalc::ui

@@ -1,6 +1,7 @@
 // What the curve window decides, checked over plain data without a window:
 // the range of the SE axis, the point nearest the pointer on the logarithmic
-// frequency axis, the read-out, and the advice lines with their severity.
+// frequency axis, the read-out, and the advice lines with their severity;
+// the closed box with slots: its input, band, resonances and refusals.
 #include "ui/curve.h"
 
 #include <QTest>
@@ -51,6 +52,9 @@ private slots:
     void readoutOfAFaultedPoint();
     void adviceLinesCarryTheirSeverity();
     void noAdviceIsOneNote();
+    void slotCurveMeetsPublishedFigures();
+    void resonancesAndTheBandThatShowsThem();
+    void refusedSlotsNameTheInput();
 };
 
 void CurveLogicTest::valueAxisRange_data() {
@@ -233,7 +237,8 @@ void CurveLogicTest::adviceLinesCarryTheirSeverity() {
         {Severity::Warning,
          QStringLiteral("警告：5 kHz 至 5 kHz 之间的 1 个频点无法计算（曲线在此断开）：乙")},
         {Severity::Warning, QStringLiteral("警告：手册公式比参考模型高 8 dB，两者相差超过6 dB。")},
-        {Severity::Note, QStringLiteral("提示：封闭壳体模型未考虑开口和缝隙。")},
+        {Severity::Note,
+         QStringLiteral("提示：封闭壳体模型未考虑开口和缝隙；可在“开孔”一栏输入开孔尺寸。")},
     };
     QCOMPARE(ui::adviceLines(curve, entered, FrequencyUnit::kHz), expected);
 }
@@ -242,6 +247,59 @@ void CurveLogicTest::noAdviceIsOneNote() {
     const std::vector<ui::AdviceLine> expected{
         {Severity::Note, QStringLiteral("在输入频率处没有需要注意的地方。")}};
     QCOMPARE(ui::adviceLines(curveAt({1, 2}), {}, FrequencyUnit::MHz), expected);
+}
+
+// A box 30 cm long (a), 30 cm wide (b) and 12 cm high (h), its wall 1.5 mm.
+constexpr EnclosureInput kBox{.f = 100000, .l = 0.15f, .a = 30, .b = 30, .h = 12, .material = 0};
+
+void CurveLogicTest::slotCurveMeetsPublishedFigures() {
+    // Robinson et al. (1998)'s box, slot 20 x 3 cm in a 1.5 mm wall, point
+    // left out (the middle): SE_E / SE_H 57.93 / 23.21 dB at 10 MHz, 37.55 /
+    // 22.95 at 100 MHz. The band is in the closed box's kHz.
+    const ui::SlotCurve curve =
+        ui::sweepSlot(ui::slottedBox(kBox, {.length = 20, .width = 3, .count = {}, .depth = {}}),
+                      {.start = 10000, .stop = 100000, .points = 2}, FrequencyUnit::kHz);
+    const double expected[2][3] = {{10000, 57.93, 23.21}, {100000, 37.55, 22.95}};
+    QCOMPARE(curve.size(), std::size_t(2));
+    for (std::size_t i = 0; i < 2; ++i) {
+        QCOMPARE(curve[i].f, static_cast<float>(expected[i][0]));
+        QVERIFY(curve[i].se.has_value());
+        QVERIFY(std::abs(curve[i].se->electric - expected[i][1]) < 0.05);
+        QVERIFY(std::abs(curve[i].se->magnetic - expected[i][2]) < 0.05);
+    }
+}
+
+void CurveLogicTest::resonancesAndTheBandThatShowsThem() {
+    // (c / 2) sqrt((m/a)^2 + (n/h)^2 + (p/b)^2) in kHz: TE101, TE102 = TE201,
+    // TE011 = TE110.
+    const auto mode = [](int m, int n, int p) {
+        return 299792458.0 / 2 * std::hypot(m / 0.30, n / 0.12, p / 0.30) / 1e3;
+    };
+    const auto resonances = ui::boxResonances(
+        ui::slottedBox(kBox, {.length = 10, .width = 0.5f, .count = {}, .depth = {}}),
+        FrequencyUnit::kHz);
+    const double expected[3] = {mode(1, 0, 1), mode(1, 0, 2), mode(0, 1, 1)};
+    for (std::size_t i = 0; i < 3; ++i) {
+        QVERIFY(std::abs(resonances[i] / expected[i] - 1) < 1e-6);
+    }
+    // A band ending below the first resonance ends at twice it; one that
+    // reaches it is kept.
+    for (const float stop : {100000.0f, 706599.0f, 706600.0f, 1e8f}) {
+        const SweepGrid shown = ui::bandForSlot({.start = 100, .stop = stop, .points = 57}, 706600);
+        QCOMPARE(shown.stop, stop < 706600 ? 1413200.0f : stop);
+        QCOMPARE(shown.start, 100.0f);
+        QCOMPARE(shown.points, 57);
+    }
+}
+
+void CurveLogicTest::refusedSlotsNameTheInput() {
+    QCOMPARE(ui::slotProblem({BoxSlotProblem::LongerThanBox, "slot_length", 40, 30}),
+             QStringLiteral("孔长 L（40 cm）不能大于机箱的长 a（30 cm）。"));
+    QCOMPARE(ui::slotProblem({BoxSlotProblem::OutsideBox, "point", 30, 30}),
+             QStringLiteral("观测点深度 p（30 cm）必须不小于0且小于机箱的宽 b（30 cm）。"));
+    // A count has no unit.
+    QCOMPARE(ui::slotProblem({BoxSlotProblem::NotWholeCount, "slots", 1.5f, 0}),
+             QStringLiteral("孔数 N（1.5）必须是不小于1的整数。"));
 }
 
 QTEST_GUILESS_MAIN(CurveLogicTest)

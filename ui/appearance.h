@@ -1,9 +1,14 @@
 // The look of a Chinese desktop, set up once at start-up.
 #pragma once
 
+#include <QColor>
+
 class QApplication;
 
 namespace shieldcalc::ui {
+
+// The colour of a warning's text, wherever a window shows one.
+inline const QColor kWarningColour(0xa0, 0x20, 0x10);
 
 // SimSun ("宋体"), or the free Song-style face that stands in for it
 // (songFont), as the application font: the message boxes take it from there.

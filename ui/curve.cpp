@@ -210,9 +210,12 @@ QString approx(double value) {
 }
 
 QString adviceText(const Advice& item) {
+    return adviceText(item, item.severity == Severity::Warning ? QStringLiteral("警告：")
+                                                               : QStringLiteral("提示："));
+}
+
+QString adviceText(const Advice& item, const QString& lead) {
     const auto& v = item.values;
-    const QString lead =
-        item.severity == Severity::Warning ? QStringLiteral("警告：") : QStringLiteral("提示：");
     switch (item.code) {
     case AdviceCode::NegativeSE:
         return lead +
@@ -256,6 +259,17 @@ QString adviceText(const Advice& item) {
                           .arg(approx(v[0]), approx(v[1]));
     }
     return lead;
+}
+
+QString resultWarning(const PointResult& entered) {
+    const auto warning = std::ranges::find(entered.advice, Severity::Warning, &Advice::severity);
+    if (warning == entered.advice.end()) {
+        return {};
+    }
+    const QString reference =
+        entered.reference ? QStringLiteral("参考模型 %1 dB：").arg(approx(*entered.reference))
+                          : QString();
+    return adviceText(*warning, reference) + QStringLiteral("（见频率特性）");
 }
 
 std::vector<AdviceLine> adviceLines(const Curve& curve, const PointResult& entered,

@@ -83,6 +83,13 @@ QString inputsLine(const Computation& computation);
 
 // An advice item in plain Chinese: "警告：…", "提示：…".
 QString adviceText(const Advice& item);
+// The same after lead in place of its severity.
+QString adviceText(const Advice& item, const QString& lead);
+
+// The line under a result: the first warning at the entered point, after
+// the reference value where there is one, pointing to the curve window;
+// empty without a warning. Notes are left to the curve window.
+QString resultWarning(const PointResult& entered);
 
 // A line of the advice list, and how much it matters.
 struct AdviceLine {

@@ -1,6 +1,7 @@
 #include "ui/curve_dialog.h"
 
 #include "core/result_text.h"
+#include "ui/appearance.h"
 #include "ui/fault_text.h"
 #include "ui/form_builder.h"
 #include "ui/input_boxes.h"
@@ -51,7 +52,6 @@ constexpr int kPictureQuality = 95;
 
 const QColor kHandbookColour(0x1f, 0x4e, 0x9c);
 const QColor kReferenceColour(0xb0, 0x30, 0x20);
-const QColor kWarningColour(0xa0, 0x20, 0x10);
 // The box-slot model's curves, electric solid and magnetic dash-dotted, and
 // the box's resonances.
 const QColor kSlotColour(0xc0, 0x28, 0x88);

@@ -1,6 +1,8 @@
 #include "ui/result_window.h"
 
+#include "ui/appearance.h"
 #include "ui/calculation.h"
+#include "ui/curve.h"
 #include "ui/window_hub.h"
 
 #include <QClipboard>
@@ -10,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
+#include <QStyle>
 
 #include <array>
 
@@ -29,9 +32,46 @@ constexpr std::array kControls{
 // The caption at creation matches no calculation; every publication replaces it.
 constexpr FormSpec kForm{"Frmsub3", "非实心型屏蔽体效能计算", 6420, 3825, kControls};
 
+constexpr std::array kButtons{"Comm1", "Comm2", "Comm3"};
+// The warning line: from the left of the caption above the result to the
+// right of the rightmost button, a little below the result row, as high as
+// its text; the icon before the text.
+constexpr Twips kWarningPlace{720, 2265, 5105, 0};
+constexpr int kWarningIconSize = 16; // logical pixels
+constexpr int kWarningIconGap = 4;   // logical pixels, between icon and text
+
 } // namespace
 
-ResultWindow::ResultWindow(WindowHub& hub) : FormWindow(hub, kForm) {
+ResultWindow::ResultWindow(WindowHub& hub)
+    : FormWindow(hub, kForm), warningLine_(new QWidget(this)),
+      warningIcon_(new QLabel(warningLine_)), warning_(new QLabel(warningLine_)),
+      designedSize_(size()) {
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        designedButtons_[i] = control<QWidget>(kButtons[i])->pos();
+    }
+    warningLine_->setObjectName(QStringLiteral("warningLine"));
+    warningLine_->move(twipsToPixels(kWarningPlace.left), twipsToPixels(kWarningPlace.top));
+    warningLine_->setFixedWidth(twipsToPixels(kWarningPlace.width));
+    warningIcon_->setObjectName(QStringLiteral("warningIcon"));
+    warningIcon_->setPixmap(style()
+                                ->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this)
+                                .pixmap(kWarningIconSize, kWarningIconSize));
+    warning_->setObjectName(QStringLiteral("warning"));
+    warning_->setTextFormat(Qt::PlainText);
+    warning_->setWordWrap(true);
+    warning_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    warning_->setFont(songFont(Face::Plain));
+    QPalette colours = warning_->palette();
+    colours.setColor(QPalette::WindowText, kWarningColour);
+    warning_->setPalette(colours);
+    const int textLeft = kWarningIconSize + kWarningIconGap;
+    warning_->move(textLeft, 0);
+    warning_->setFixedWidth(warningLine_->width() - textLeft);
+    // The icon stands on the text's first line.
+    warningIcon_->setGeometry(0, (warning_->fontMetrics().height() - kWarningIconSize) / 2,
+                              kWarningIconSize, kWarningIconSize);
+    showWarning({});
+
     onClick("Comm1", &ResultWindow::Comm1_Click);
     onClick("Comm2", &ResultWindow::Comm2_Click);
     onClick("Comm3", &ResultWindow::Comm3_Click);
@@ -49,6 +89,23 @@ void ResultWindow::setResult(const QString& text, const Computation& computation
     box->setEnabled(false);
     selectLine(false);
     computation_ = computation;
+    showWarning(resultWarning(enteredPoint(computation)));
+}
+
+void ResultWindow::showWarning(const QString& warning) {
+    // A number stays on the line of its unit.
+    warning_->setText(QString(warning).replace(u' ', QChar::Nbsp));
+    warning_->setAccessibleName(warning);
+    const int height = warning.isEmpty() ? 0 : warning_->heightForWidth(warning_->width());
+    if (height > 0) {
+        warning_->setFixedHeight(height);
+        warningLine_->setFixedHeight(height);
+    }
+    warningLine_->setVisible(!warning.isEmpty());
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        control<QWidget>(kButtons[i])->move(designedButtons_[i] + QPoint(0, height));
+    }
+    setFixedSize(designedSize_ + QSize(0, height));
 }
 
 void ResultWindow::contextMenuEvent(QContextMenuEvent* event) {

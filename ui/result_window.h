@@ -13,13 +13,23 @@
 //
 // With the result the calculator hands over the computation it came from
 // (input record and field source); "频率特性" opens the curve of that very
-// computation, modal over this window.
+// computation, modal over this window. Where the engine's advice on that
+// computation holds a warning, a line under the result row says the first
+// one, with the reference value, in the warning colour beside a warning icon;
+// the window grows by the line's height and the buttons move down by as much.
+// Without a warning the window stands exactly as designed.
 #pragma once
 
 #include "ui/computation.h"
 #include "ui/form_window.h"
 
+#include <QPoint>
+#include <QSize>
+
+#include <array>
 #include <optional>
+
+class QLabel;
 
 namespace shieldcalc::ui {
 
@@ -45,9 +55,17 @@ private:
     void copyResult();
     // Marks the value and its unit as selected, or neither.
     void selectLine(bool selected);
+    // Shows the warning under the result row and makes room for it; an
+    // empty warning hides the line and restores the designed window.
+    void showWarning(const QString& warning);
 
     bool lineSelected_ = false;
     std::optional<Computation> computation_; // of the result shown
+    QWidget* warningLine_;                   // holds the icon and the text
+    QLabel* warningIcon_;
+    QLabel* warning_;                       // the warning's text, plain
+    QSize designedSize_;                    // of the window, without a warning
+    std::array<QPoint, 3> designedButtons_; // Comm1, Comm2, Comm3, without a warning
 };
 
 } // namespace shieldcalc::ui

@@ -14,6 +14,7 @@ using shieldcalc::ui::Curve;
 using shieldcalc::ui::CurvePoint;
 
 Q_DECLARE_METATYPE(std::vector<double>)
+Q_DECLARE_METATYPE(std::vector<shieldcalc::Advice>)
 
 namespace {
 
@@ -55,6 +56,8 @@ private slots:
     void slotCurveMeetsPublishedFigures();
     void resonancesAndTheBandThatShowsThem();
     void refusedSlotsNameTheInput();
+    void resultWarning_data();
+    void resultWarning();
 };
 
 void CurveLogicTest::valueAxisRange_data() {
@@ -300,6 +303,33 @@ void CurveLogicTest::refusedSlotsNameTheInput() {
     // A count has no unit.
     QCOMPARE(ui::slotProblem({BoxSlotProblem::NotWholeCount, "slots", 1.5f, 0}),
              QStringLiteral("孔数 N（1.5）必须是不小于1的整数。"));
+}
+
+void CurveLogicTest::resultWarning_data() {
+    QTest::addColumn<std::optional<double>>("reference");
+    QTest::addColumn<std::vector<Advice>>("advice");
+    QTest::addColumn<QString>("line");
+    const Advice differs{AdviceCode::ReferenceDiffers, Severity::Warning, {70.5, 62.5, 8}};
+    const Advice negative{AdviceCode::NegativeSE, Severity::Warning, {-3}};
+    const Advice note{AdviceCode::BoxOpeningsIgnored, Severity::Note, {}};
+    QTest::newRow("notes only: no line")
+        << std::optional<double>(62.5) << std::vector<Advice>{note} << QString();
+    QTest::newRow("nothing: no line")
+        << std::optional<double>() << std::vector<Advice>{} << QString();
+    QTest::newRow("the warning after a note, with the reference")
+        << std::optional<double>(62.5) << std::vector<Advice>{note, differs}
+        << QStringLiteral("参考模型 62.5 dB：手册公式比参考模型高 8 dB，两者相差超过6 dB。"
+                          "（见频率特性）");
+    QTest::newRow("the first of two warnings, no reference")
+        << std::optional<double>() << std::vector<Advice>{negative, differs}
+        << QStringLiteral("屏效低于0 dB（-3 dB），已超出公式的适用范围。（见频率特性）");
+}
+
+void CurveLogicTest::resultWarning() {
+    QFETCH(std::optional<double>, reference);
+    QFETCH(std::vector<Advice>, advice);
+    QFETCH(QString, line);
+    QCOMPARE(ui::resultWarning({.handbook = 70.5, .reference = reference, .advice = advice}), line);
 }
 
 QTEST_GUILESS_MAIN(CurveLogicTest)

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPaintEvent>
 #include <QRegion>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -49,6 +50,7 @@ private slots:
     void resultIsCopied_data();
     void resultIsCopied();
     void selectionRepaintsOnlyTheLine();
+    void warningLineFollowsTheAdvice();
     void dropDownRowsAreSpacious_data();
     void dropDownRowsAreSpacious();
     void lessObviousInputsHaveTooltips_data();
@@ -161,6 +163,71 @@ void ResultAndPlacesTest::selectionRepaintsOnlyTheLine() {
     const QImage shown = unit->grab().toImage();
     QCOMPARE(shown.pixelColor(0, 0),
              result->palette().color(QPalette::Active, QPalette::Highlight));
+}
+
+void ResultAndPlacesTest::warningLineFollowsTheAdvice() {
+    // The result window as designed: 6420 x 3825 twips, its buttons at the
+    // top 3000, left 2205, 3720 and 4920 twips (15 twips to a pixel).
+    const QSize designed(428, 255);
+    const QList<std::pair<QString, QPoint>> buttons{
+        {"Comm3", {147, 200}}, {"Comm1", {248, 200}}, {"Comm2", {328, 200}}};
+    const auto expectDesigned = [&] {
+        QCOMPARE(window("Frmsub3")->size(), designed);
+        for (const auto& [name, place] : buttons) {
+            QCOMPARE(find<QWidget>("Frmsub3", name)->pos(), place);
+        }
+        QVERIFY(!find<QLabel>("Frmsub3", "warning")->isVisible());
+        QVERIFY(!find<QLabel>("Frmsub3", "warningIcon")->isVisible());
+    };
+
+    // A copper sheet at 1 MHz: notes only.
+    QVERIFY(walk(pathTo("Frmsub3")));
+    expectDesigned();
+    QList<QRect> upper;
+    for (const char* name : {"Lab1", "Text1", "Lab2"}) {
+        upper.append(find<QWidget>("Frmsub3", name)->geometry());
+    }
+
+    // Two 10 um copper sheets 5 cm apart at 1 GHz: the handbook gives
+    // 1147.8 dB, the chain-matrix reference 244.2 dB.
+    QVERIFY(walk(QStringList{"Comm2"} + pathTo("Frmsub5") +
+                 QStringList{"Text1=1e6", "Text2=0.001", "Combo1#0", "Text5=0.001", "Text6=5",
+                             "Combo2#0", "Comm2"}));
+    QCOMPARE(visibleWindows(), QStringLiteral("Frmsub3"));
+    const auto* warning = find<QLabel>("Frmsub3", "warning");
+    const auto* icon = find<QLabel>("Frmsub3", "warningIcon");
+    QVERIFY(warning->isVisible());
+    QVERIFY(icon->isVisible());
+    QCOMPARE(warning->textFormat(), Qt::PlainText);
+    const QString text = warning->text().replace(QChar::Nbsp, u' ');
+    const QRegularExpressionMatch numbers =
+        QRegularExpression(QStringLiteral("^参考模型 ([0-9.]+) dB：.*高 ([0-9.]+) dB")).match(text);
+    QVERIFY2(numbers.hasMatch(), qPrintable(text));
+    QVERIFY(std::abs(numbers.captured(1).toDouble() - 244.2) < 0.05);
+    QVERIFY(std::abs(numbers.captured(2).toDouble() - (1147.8 - 244.2)) < 0.1);
+    QVERIFY2(!text.contains(QStringLiteral("120 dB")), "the note is left to the curve window");
+
+    // Everything down to the result row stays; the rest moves down by the line.
+    const QRect line = find<QWidget>("Frmsub3", "warningLine")->geometry();
+    const int grown = line.height();
+    QVERIFY(grown >= warning->fontMetrics().height());
+    QVERIFY(warning->heightForWidth(warning->width()) <= grown); // the whole text shows
+    QCOMPARE(window("Frmsub3")->size(), designed + QSize(0, grown));
+    for (const auto& [name, place] : buttons) {
+        QCOMPARE(find<QWidget>("Frmsub3", name)->pos(), place + QPoint(0, grown));
+    }
+    int i = 0;
+    for (const char* name : {"Lab1", "Text1", "Lab2"}) {
+        QCOMPARE(find<QWidget>("Frmsub3", name)->geometry(), upper[i++]);
+    }
+    QVERIFY(line.top() >= upper[1].bottom());
+    QVERIFY(line.bottom() < find<QWidget>("Frmsub3", "Comm1")->y());
+    QVERIFY(window("Frmsub3")->rect().contains(line));
+    QVERIFY(icon->geometry().right() < warning->x());
+
+    // A later result without a warning finds the window as designed.
+    QVERIFY(walk(QStringList{"Comm2"} + pathTo("Frmsub3")));
+    expectDesigned();
 }
 
 void ResultAndPlacesTest::dropDownRowsAreSpacious_data() {

@@ -1,6 +1,7 @@
 #include "core/fault_cause.h"
 
 #include "core/fields.h"
+#include "core/sheet.h"
 
 #include <array>
 
@@ -21,6 +22,18 @@ bool nearField(SourceChoice source) {
     return source != FieldSource::PlaneWave;
 }
 
+// Whether the sheet computes with no thickness at all, as it does for a
+// plane wave or an electric source but not always near a magnetic one.
+bool computesWithoutThickness(SolidShieldInput input, SourceChoice source) {
+    input.l = 0;
+    try {
+        solidShieldSE(input, source);
+        return true;
+    } catch (const ArithmeticFault&) {
+        return false;
+    }
+}
+
 } // namespace
 
 std::optional<FaultCause> faultCause(const ArithmeticFault& fault, const SolidShieldInput& input,
@@ -31,6 +44,9 @@ std::optional<FaultCause> faultCause(const ArithmeticFault& fault, const SolidSh
         return notPositive(kFrequencyKey, input.f);
     if (nearField(source) && input.r <= 0)
         return notPositive("r", input.r, CauseCase::NearField, source);
+    if (fault.quantity() == Quantity::MultipleReflectionCorrection && input.l < 0 &&
+        computesWithoutThickness(input, source))
+        return FaultCause{CauseKind::Negative, "l", input.l};
     if (fault.quantity() == Quantity::MultipleReflectionCorrection && input.l <= 0)
         return notPositive("l", input.l, CauseCase::MultipleReflection);
     return std::nullopt;

@@ -4,10 +4,11 @@
 // reason plain (nothing chosen in a list, a frequency, distance or dimension
 // that is 0 or negative, a gap of 0 beside a magnetic source...), faultCause
 // names the input to check, by its key in the calculation's field table, and
-// the case in which it must be positive. It decides the cause in one place
-// for every front end; the windows put it into Chinese words, the command
-// line into English ones. Where no plain cause is known it returns nothing,
-// and the front end names the fault and its quantity.
+// the case in which it must be positive; or, where 0 would compute, that it
+// must not be negative, so that the message says what is accepted. It decides the cause in one
+// place for every front end; the windows put it into Chinese words, the command line into English
+// ones. Where no plain cause is known it returns nothing, and the front end names the fault and its
+// quantity.
 #pragma once
 
 #include "core/fault.h"
@@ -21,6 +22,7 @@ namespace shieldcalc {
 enum class CauseKind {
     NothingChosen,          // a list where nothing is chosen
     NotPositive,            // a number that is 0 or negative but must be positive
+    Negative,               // a number below 0 where 0 itself computes
     WallReachesCentre,      // a box wall not thinner than the box's equivalent radius
     WallFarBeyondSkinDepth, // a box wall so thick that the SE leaves the range of numbers
 };
@@ -37,7 +39,7 @@ enum class CauseCase {
 struct FaultCause {
     CauseKind kind;
     std::string_view input; // key of the input to check: "f", "r1", "material2"
-    float value = 0;        // NotPositive: the input's value
+    float value = 0;        // NotPositive, Negative: the input's value
     CauseCase where = CauseCase::Always;
     SourceChoice source = std::nullopt; // the source of the computation
 };

@@ -51,6 +51,8 @@ std::string causeText(const FaultCause& cause, std::string_view term) {
         return "no " + name + " is chosen";
     case CauseKind::NotPositive:
         return "the " + name + " must be greater than 0" + caseText(cause);
+    case CauseKind::Negative:
+        return "the " + name + " must not be negative";
     case CauseKind::WallReachesCentre:
         return "the " + name + " must be less than the radius of the sphere of the box's volume";
     case CauseKind::WallFarBeyondSkinDepth:

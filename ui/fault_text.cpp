@@ -184,6 +184,15 @@ QString notPositiveText(const InputWords& input, float value, CauseCase where) {
              value == 0 ? QStringLiteral("0") : QStringLiteral("负数"), caseText(where), advice);
 }
 
+QString negativeText(const InputWords& input) {
+    const QString advice =
+        input.unit != nullptr
+            ? QStringLiteral("请输入不小于0的%1（单位%2）。")
+                  .arg(QString::fromUtf8(input.noun), QString::fromUtf8(input.unit))
+            : QStringLiteral("请输入不小于0的%1。").arg(QString::fromUtf8(input.noun));
+    return QStringLiteral("%1为负数，无法计算。\n%2").arg(QString::fromUtf8(input.name), advice);
+}
+
 } // namespace
 
 QString faultExplanation(const ArithmeticFault& fault, const std::optional<FaultCause>& cause,
@@ -201,6 +210,8 @@ QString faultExplanation(const ArithmeticFault& fault, const std::optional<Fault
         return noChoiceText(*input);
     case CauseKind::NotPositive:
         return notPositiveText(*input, cause->value, cause->where);
+    case CauseKind::Negative:
+        return negativeText(*input);
     case CauseKind::WallReachesCentre:
         return QStringLiteral("壁厚l不小于长方体的等效球半径，厚壁公式无法计算。\n"
                               "请检查壁厚和长方体的尺寸。");

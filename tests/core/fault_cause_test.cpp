@@ -65,6 +65,9 @@ const CauseCaseRow kCauses[] = {
     {"solid_magnetic_zero_distance", failing(solidShieldSE, with<SolidShieldInput>(kSolid, [](auto& in) { in.r = 0; }), kMagnetic), notPositive("r", 0, CauseCase::NearField, kMagnetic)},
     {"solid_electric_negative_distance", failing(solidShieldSE, with<SolidShieldInput>(kSolid, [](auto& in) { in.r = -2; }), kElectric), notPositive("r", -2, CauseCase::NearField, kElectric)},
     {"solid_magnetic_zero_thickness", failing(solidShieldSE, with<SolidShieldInput>(kSolid, [](auto& in) { in.l = 0; }), kMagnetic), notPositive("l", 0, CauseCase::MultipleReflection)},
+    // 0 computes for a plane wave, so a negative thickness is told as such.
+    {"solid_plane_negative_thickness", failing(solidShieldSE, with<SolidShieldInput>(kSolid, [](auto& in) { in.l = -0.1f; }), kPlane), FaultCause{CauseKind::Negative, "l", -0.1f}},
+    {"solid_magnetic_negative_thickness", failing(solidShieldSE, with<SolidShieldInput>(kSolid, [](auto& in) { in.l = -0.1f; }), kMagnetic), notPositive("l", -0.1f, CauseCase::MultipleReflection)},
     {"double_no_first_material", failing(doubleLayerSE, with<DoubleLayerInput>(kDouble, [](auto& in) { in.material1 = kNoChoice; }), kPlane), nothingChosen("material1")},
     {"double_no_second_material", failing(doubleLayerSE, with<DoubleLayerInput>(kDouble, [](auto& in) { in.material2 = kNoChoice; }), kMagnetic), nothingChosen("material2")},
     {"double_zero_frequency", failing(doubleLayerSE, with<DoubleLayerInput>(kDouble, [](auto& in) { in.f = 0; }), kPlane), notPositive("f", 0)},

@@ -349,6 +349,12 @@ void SolidShieldFormTest::runTimeErrorChangesNothing_data() {
                                               << "0"
                                               << "10"
                                               << "#0" << QStringList{"壁厚l为0", "多次反射修正B"};
+    QTest::newRow("negative thickness, plane wave")
+        << "Opt1"
+        << "1"
+        << "-0.1"
+        << "10"
+        << "#0" << QStringList{"壁厚l为负数", "不小于0"};
 }
 
 void SolidShieldFormTest::runTimeErrorChangesNothing() {

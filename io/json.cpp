@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 
 namespace shieldcalc::io {
 
@@ -34,6 +35,10 @@ template <class Real> std::string shortest(Real value) {
     return std::string(buffer.data(), result.ptr);
 }
 
+// Fixed notation of a float below 1e10 needs at most 11 digits before the
+// point and, from 0.000001 up, at most 15 after it.
+constexpr float kPlainFrom = 1e-6f, kPlainBelow = 1e10f;
+
 } // namespace
 
 std::string shortestText(double value) {
@@ -41,6 +46,17 @@ std::string shortestText(double value) {
 }
 std::string shortestText(float value) {
     return shortest(value);
+}
+
+std::string plainShortestText(float value) {
+    const float magnitude = std::fabs(value);
+    if (magnitude != 0 && !(magnitude >= kPlainFrom && magnitude < kPlainBelow)) {
+        return shortest(value);
+    }
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed);
+    return std::string(buffer.data(), result.ptr);
 }
 
 JsonObject& JsonObject::addString(std::string_view key, std::string_view value) {

@@ -18,6 +18,10 @@ std::string jsonString(std::string_view text);
 // finite value.
 std::string shortestText(double value);
 std::string shortestText(float value);
+// The same, in plain decimal from 0.000001 up to below 1e10 ("100000",
+// "0.0001"); beyond, the shorter of the plain and the exponent form
+// ("1e-07"): how a frequency is written.
+std::string plainShortestText(float value);
 
 // Members are written in the order they are added.
 class JsonObject {

@@ -4,8 +4,8 @@ namespace shieldcalc::io {
 
 JsonObject sweepJson(const SweepGrid& grid) {
     return JsonObject()
-        .addNumber("start", shortestText(grid.start))
-        .addNumber("stop", shortestText(grid.stop))
+        .addNumber("start", plainShortestText(grid.start))
+        .addNumber("stop", plainShortestText(grid.stop))
         .addNumber("points", std::to_string(grid.points))
         .addString("spacing", grid.spacing == Spacing::Linear ? "linear" : "log");
 }

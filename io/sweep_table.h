@@ -87,7 +87,7 @@ bool writeSweep(const Calculation<Input, Result>& calculation, const Input& inpu
         items.reserve(points.size());
         for (const SweepPoint<Result>& point : points) {
             JsonObject& item = items.emplace_back();
-            item.addNumber(kFrequencyKey, shortestText(point.f));
+            item.addNumber(kFrequencyKey, plainShortestText(point.f));
             addResultMembers(item, point.se);
             addOptionalNumber(item, "reference_db", point.reference)
                 .addArray("advice", adviceJson(point.advice));
@@ -111,7 +111,7 @@ bool writeSweep(const Calculation<Input, Result>& calculation, const Input& inpu
     std::string text = frequencyColumn<Input>() + ',' + std::string(kResultColumns<Result>) +
                        ",reference_db,advice,error\n";
     for (const SweepPoint<Result>& point : points) {
-        text += shortestText(point.f);
+        text += plainShortestText(point.f);
         text += ',';
         appendResultCells(text, point.se);
         text += ',';

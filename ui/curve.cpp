@@ -4,11 +4,11 @@
 #include "core/reference.h"
 #include "core/result_text.h"
 #include "core/shielding.h"
+#include "io/json.h"
 #include "io/sweep_table.h"
 #include "ui/fault_text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <sstream>
 
@@ -194,15 +194,7 @@ QString inputsLine(const Computation& computation) {
 }
 
 QString numberText(float value) {
-    // The shortest text that reads back as value; without an exponent in the
-    // range where one is not needed to read it.
-    const float magnitude = std::abs(value);
-    const bool plain = magnitude == 0 || (magnitude >= 1e-6f && magnitude < 1e10f);
-    char buffer[64];
-    const char* end =
-        plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr
-              : std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return QString::fromLatin1(buffer, end - buffer);
+    return QString::fromStdString(io::plainShortestText(value));
 }
 
 QString approx(double value) {

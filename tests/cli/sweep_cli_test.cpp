@@ -64,7 +64,7 @@ TEST_P(SweepOutput, CsvRowsAreSingleRuns) {
     EXPECT_EQ(rows[0], GetParam().column + ",se_db,display,reference_db,advice,error");
     EXPECT_EQ(cells(rows[1])[0], "0.01");
     EXPECT_EQ(cells(rows[5])[0], "100");
-    EXPECT_EQ(cells(rows[9])[0], "1e+06");
+    EXPECT_EQ(cells(rows[9])[0], "1000000");
     for (std::size_t i = 1; i < rows.size(); ++i) {
         const std::vector<std::string> row = cells(rows[i]);
         ASSERT_EQ(row.size(), 6u) << rows[i];

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -94,6 +96,29 @@ const NumberTextCase kNumberTextCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Json, ShortestText, ::testing::ValuesIn(kNumberTextCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A frequency reads back to the same float, in plain decimal from 0.000001
+// up to below 1e10: every power of ten and its two float neighbours.
+TEST(PlainShortestText, ReadsBackAndIsPlainWhereItIsShort) {
+    for (int exponent = -12; exponent <= 12; ++exponent) {
+        const float decade = std::pow(10.0f, float(exponent));
+        for (const float value :
+             {std::nextafter(decade, 0.0f), decade, std::nextafter(decade, 1e30f), -decade}) {
+            const std::string text = io::plainShortestText(value);
+            float back = 0;
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), back);
+            EXPECT_TRUE(error == std::errc() && end == text.data() + text.size() && back == value)
+                << text;
+            if (std::fabs(value) >= 1e-6f && std::fabs(value) < 1e10f) {
+                EXPECT_EQ(text.find('e'), std::string::npos) << text;
+            }
+        }
+    }
+    EXPECT_EQ(io::plainShortestText(1e5f), "100000");
+    EXPECT_EQ(io::plainShortestText(0.01f), "0.01");
+    EXPECT_EQ(io::plainShortestText(0.0f), "0");
+    EXPECT_EQ(io::plainShortestText(1e-7f), "1e-07");
+}
 
 TEST(JsonObject, WritesMembersInOrder) {
     io::JsonObject inner;

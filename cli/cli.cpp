@@ -411,6 +411,16 @@ int runCommand(const Calculation<Input, Result>& calculation,
         return kExitUsage;
     }
     if (grid) {
+        // Points closer than single precision resolves fall on the same frequency.
+        // Points closer than single precision resolves fall on the same
+        // frequency; the grid rises, so equal ones stand side by side.
+        std::vector<float> frequencies = sweepFrequencies(*grid);
+        const std::size_t requested = frequencies.size();
+        const std::size_t distinct = requested - std::ranges::unique(frequencies).size();
+        if (distinct < requested) {
+            writeMessage("note: " + std::to_string(requested) + " points requested, " +
+                         std::to_string(distinct) + " distinct after rounding to single precision");
+        }
         return io::writeSweep(calculation, input, source, *grid, json, out) ? kExitSuccess
                                                                             : kExitArithmeticFault;
     }

@@ -1,8 +1,10 @@
 #include "cli/sweep.h"
 
 #include "core/message_text.h"
+#include "io/json.h"
 
 #include <charconv>
+#include <optional>
 #include <string>
 
 namespace shieldcalc::cli {
@@ -13,6 +15,14 @@ constexpr std::string_view kSweepForm = "START:STOP[:N]";
 
 [[noreturn]] void rejectSweep(std::string_view why) {
     throw UsageError(std::string(kSweepOption.name) + ": " + std::string(why));
+}
+
+// A typed number's value in double precision, where it is in the C form.
+std::optional<double> typedValue(std::string_view text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() ? std::optional(value)
+                                                                    : std::nullopt;
 }
 
 } // namespace
@@ -41,6 +51,19 @@ SweepGrid readSweepGrid(std::string_view text, bool linear) {
     try {
         checkSweepGrid(grid);
     } catch (const SweepGridError& error) {
+        // Typed values that single precision cannot tell apart, or that it
+        // rounds to 0, are told as such.
+        const std::optional<double> start = typedValue(text.substr(0, first));
+        const std::optional<double> stop = typedValue(rest.substr(0, second));
+        if (error.reason() == SweepGridError::Reason::StartNotBelowStop && start && stop &&
+            *start < *stop && grid.start == grid.stop) {
+            rejectSweep("START and STOP round to the same single-precision value (" +
+                        io::shortestText(grid.start) + ")");
+        }
+        if (error.reason() == SweepGridError::Reason::StartNotPositive && start && *start > 0) {
+            rejectSweep("START rounds to 0 in single precision, and a logarithmic sweep must "
+                        "start above 0");
+        }
         rejectSweep(error.what());
     }
     return grid;

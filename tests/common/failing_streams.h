@@ -63,8 +63,6 @@ public:
         : text_(std::move(text)), failAt_(std::min(failAt, text_.size())), error_(error) {
         setg(text_.data(), text_.data(), text_.data() + failAt_);
     }
-    // How far the reader got.
-    std::size_t consumed() const { return std::size_t(gptr() - eback()); }
 
 protected:
     int_type underflow() override {

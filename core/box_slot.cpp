@@ -226,9 +226,8 @@ std::array<double, 3> cavityResonancesMHz(const BoxSlotInput& in) {
             }
         }
     }
-    std::ranges::sort(modes);
-    const auto [end, last] = std::ranges::unique(modes);
-    modes.erase(end, last);
+    std::sort(modes.begin(), modes.end());
+    modes.erase(std::unique(modes.begin(), modes.end()), modes.end());
     return {modes[0], modes[1], modes[2]};
 }
 

@@ -8,7 +8,8 @@
 // on stdout, except the rows a batch run wrote before the line that stopped
 // it; with --json, a computation that succeeds or fails (0 or 1) writes one
 // line of valid JSON, and a batch run one line of valid JSON per row; a
-// sweep without --json writes CSV under its header, six fields a row; stderr
+// sweep without --json writes CSV under its header, a field a row for each of
+// its columns; stderr
 // is well-formed UTF-8 with no control characters but the line ends, whatever
 // bytes the arguments and the CSV text hold. Run again with stdout a full
 // device, the exit status is never 0, and it is 3 (the output failed)
@@ -94,11 +95,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (status != 2 && given("--sweep") && !given("--json") && !informational) {
         std::istringstream lines(out.str());
         std::string line;
-        require(std::getline(lines, line) &&
-                    line.ends_with(",se_db,display,reference_db,advice,error"),
+        require(std::getline(lines, line) && line.ends_with(",reference_db,advice,error"),
                 "a sweep writes its CSV header");
+        const auto separators = std::ranges::count(line, ',');
         while (std::getline(lines, line)) {
-            require(std::ranges::count(line, ',') >= 5, "a sweep writes six fields a row");
+            require(std::ranges::count(line, ',') >= separators,
+                    "a sweep writes a field a row for each column");
         }
     } else if (status != 2 && given("--json") && !informational) {
         const std::string json = out.str();

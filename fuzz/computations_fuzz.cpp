@@ -1,10 +1,12 @@
-// The four computations on arbitrary input records.
+// The computations on arbitrary input records.
 //
 // Input: one byte choosing the computation, one choosing the field source
 // (or none), then the record's members in order as their bit patterns: any
 // single-precision value, NaN and infinity included, and any list index.
 // Property: a computation returns a finite value or throws ArithmeticFault;
-// nothing else escapes it.
+// nothing else escapes it. The box with a slot also refuses inputs that
+// describe no such box, and returns two finite values and three finite
+// resonances.
 #include "core/shielding.h"
 #include "fuzz_support.h"
 
@@ -25,6 +27,21 @@ void check(Result (*computation)(const Input&, shieldcalc::SourceChoice), const 
     }
 }
 
+void checkBoxSlot(const shieldcalc::BoxSlotInput& input) {
+    try {
+        const shieldcalc::BoxSlotResult result = shieldcalc::boxSlot(input);
+        require(std::isfinite(result.se.electric) && std::isfinite(result.se.magnetic),
+                "the box with a slot's SE values are finite");
+        for (double f : result.resonancesMHz) {
+            require(std::isfinite(f) && f > 0, "the box's resonances are finite");
+        }
+    } catch (const shieldcalc::ArithmeticFault&) {
+        // a typed fault
+    } catch (const shieldcalc::BoxSlotRefused&) {
+        // inputs that describe no box with a slot
+    }
+}
+
 shieldcalc::SourceChoice sourceOf(std::uint8_t byte) {
     switch (byte % 4) {
     case 0:
@@ -42,7 +59,7 @@ shieldcalc::SourceChoice sourceOf(std::uint8_t byte) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ByteReader bytes(data, size);
-    const auto computation = bytes.next<std::uint8_t>() % 4;
+    const auto computation = bytes.next<std::uint8_t>() % 5;
     const shieldcalc::SourceChoice source = sourceOf(bytes.next<std::uint8_t>());
     const auto real = [&] {
         return bytes.next<float>();
@@ -80,11 +97,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                .material2 = index()},
               source);
         break;
-    default:
+    case 3:
         check(
             shieldcalc::enclosureSE,
             {.f = real(), .l = real(), .a = real(), .b = real(), .h = real(), .material = index()},
             source);
+        break;
+    default:
+        checkBoxSlot({.f = real(),
+                      .a = real(),
+                      .h = real(),
+                      .b = real(),
+                      .slotLength = real(),
+                      .slotWidth = real(),
+                      .slotCount = real(),
+                      .l = real(),
+                      .point = real()});
         break;
     }
     return 0;

@@ -416,7 +416,8 @@ int runCommand(const Calculation<Input, Result>& calculation,
         // frequency; the grid rises, so equal ones stand side by side.
         std::vector<float> frequencies = sweepFrequencies(*grid);
         const std::size_t requested = frequencies.size();
-        const std::size_t distinct = requested - std::ranges::unique(frequencies).size();
+        const auto distinct = static_cast<std::size_t>(
+            std::unique(frequencies.begin(), frequencies.end()) - frequencies.begin());
         if (distinct < requested) {
             writeMessage("note: " + std::to_string(requested) + " points requested, " +
                          std::to_string(distinct) + " distinct after rounding to single precision");

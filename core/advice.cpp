@@ -10,7 +10,7 @@ namespace shieldcalc {
 
 namespace {
 
-constexpr std::array<AdviceInfo, 12> kAdvice{{
+constexpr std::array<AdviceInfo, 15> kAdvice{{
     {AdviceCode::NegativeSE, "negative_se", Severity::Warning, {"se_db"}},
     {AdviceCode::ReferenceDiffers,
      "reference_differs",
@@ -38,11 +38,18 @@ constexpr std::array<AdviceInfo, 12> kAdvice{{
     {AdviceCode::IronPermeabilityFixed, "iron_permeability_fixed", Severity::Note, {"mu_r"}},
     {AdviceCode::BoxOpeningsIgnored, "box_openings_ignored", Severity::Note, {}},
     {AdviceCode::LongSlot, "long_slot", Severity::Note, {"slot_length_cm", "half_wavelength_cm"}},
+    {AdviceCode::HoleReferenceNearField, "hole_reference_near_field", Severity::Note, {}},
+    {AdviceCode::HoleReferenceNotSquare,
+     "hole_reference_not_square",
+     Severity::Note,
+     {"w_cm", "area_cm2"}},
+    {AdviceCode::HoleReferenceAboveCutoff,
+     "hole_reference_above_cutoff",
+     Severity::Note,
+     {"f_khz", "cutoff_khz"}},
 }};
 
 constexpr double kCmPerMetre = 100;
-// The lowest cut-off of a circular waveguide (TE11) is 1.8412 c / (pi D).
-constexpr double kCircularCutoffFactor = 1.8412;
 
 // What the advice looks at in one input record.
 struct Profile {
@@ -51,8 +58,9 @@ struct Profile {
     std::optional<double> distanceCm = {};   // from a near-field source to the shield
     std::optional<double> absorptionDb = {}; // of the walls, 8.686 t / delta
     std::optional<double> holeCm = {};       // width or diameter of a hole
-    bool circularHole = false;
-    std::optional<float> ironMuR = {}; // the permeability of a listed iron wall
+    HoleShape holeShape = HoleShape::RectangularHole;
+    std::optional<Advice> holeReferenceLimit = {}; // why the hole-array reference is absent
+    std::optional<float> ironMuR = {};             // the permeability of a listed iron wall
     bool closedBox = false;
 };
 
@@ -103,10 +111,7 @@ std::vector<Advice> adviceFor(const Profile& p, const Results& results) {
             const double quarterCm = wavelengthCm / 4;
             if (*p.holeCm >= quarterCm)
                 add(advice, AdviceCode::HoleNotSmall, {*p.holeCm, quarterCm});
-            const double holeMetres = *p.holeCm / kCmPerMetre;
-            const double cutoff = p.circularHole ? kCircularCutoffFactor * speedOfLight() /
-                                                       (std::numbers::pi * holeMetres)
-                                                 : speedOfLight() / (2 * holeMetres);
+            const double cutoff = holeCutoffHertz(p.holeShape, *p.holeCm);
             if (p.hertz > cutoff / 2)
                 add(advice, AdviceCode::NearHoleCutoff, {p.hertz / 1e3, cutoff / 2 / 1e3});
         }
@@ -117,6 +122,8 @@ std::vector<Advice> adviceFor(const Profile& p, const Results& results) {
         add(advice, AdviceCode::IronPermeabilityFixed, {*p.ironMuR});
     if (p.closedBox)
         add(advice, AdviceCode::BoxOpeningsIgnored);
+    if (p.holeReferenceLimit)
+        advice.push_back(*p.holeReferenceLimit);
     return advice;
 }
 
@@ -156,12 +163,25 @@ std::vector<Advice> validityAdvice(const ApertureInput& in, SourceChoice source,
     constexpr auto unit = ApertureInput::kFrequencyUnit;
     Profile p{source, inHertz(in.f, unit)};
     p.distanceCm = in.r;
-    p.circularHole = in.shape == static_cast<ListIndex>(HoleShape::CircularHole);
-    if (p.circularHole)
+    if (in.shape == static_cast<ListIndex>(HoleShape::CircularHole)) {
+        p.holeShape = HoleShape::CircularHole;
         p.holeCm = in.D;
-    else if (in.shape == static_cast<ListIndex>(HoleShape::RectangularHole))
+    } else if (in.shape == static_cast<ListIndex>(HoleShape::RectangularHole)) {
         p.holeCm = in.w;
+    }
     p.ironMuR = ironMuR(in.material, in.f, unit);
+    if (const auto limit = holeArrayLimit(in, source)) {
+        const auto code = *limit == HoleArrayLimit::NearField ? AdviceCode::HoleReferenceNearField
+                          : *limit == HoleArrayLimit::NotSquare
+                              ? AdviceCode::HoleReferenceNotSquare
+                              : AdviceCode::HoleReferenceAboveCutoff;
+        std::array<double, 3> values{};
+        if (code == AdviceCode::HoleReferenceNotSquare)
+            values = {in.w, in.a};
+        else if (code == AdviceCode::HoleReferenceAboveCutoff)
+            values = {p.hertz / 1e3, holeCutoffHertz(p.holeShape, *p.holeCm) / 1e3};
+        p.holeReferenceLimit = Advice{code, adviceInfo(code).severity, values};
+    }
     return adviceFor(p, results);
 }
 

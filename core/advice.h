@@ -31,10 +31,13 @@ enum class AdviceCode {
     NearCavityResonance, // a box with a slot: SE below 0 dB, a lossless cavity's dip
     BeyondSingleMode,    // a box with a slot: above the cut-off of the box's next mode
     // notes
-    BeyondMeasurement,     // an SE above 120 dB: seams and openings dominate real shields
-    IronPermeabilityFixed, // iron's permeability fixed per band, no saturation
-    BoxOpeningsIgnored,    // a closed box: openings and seams are not modelled
-    LongSlot,              // a slot of half a wavelength or more
+    BeyondMeasurement,        // an SE above 120 dB: seams and openings dominate real shields
+    IronPermeabilityFixed,    // iron's permeability fixed per band, no saturation
+    BoxOpeningsIgnored,       // a closed box: openings and seams are not modelled
+    LongSlot,                 // a slot of half a wavelength or more
+    HoleReferenceNearField,   // no hole-array reference: it is for the plane wave
+    HoleReferenceNotSquare,   // no hole-array reference: rectangular holes that are not square
+    HoleReferenceAboveCutoff, // no hole-array reference: at or above the holes' cut-off
 };
 
 inline constexpr double kNegativeSeDb = 0;

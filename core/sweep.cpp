@@ -39,7 +39,7 @@ std::vector<SweepPoint<Result>> sweepOf(Result (*compute)(const Input&, SourceCh
             point.cause = faultCause(fault, input, source);
         }
         if (parts.reference)
-            point.reference = referenceSE(input, source);
+            point.reference = referenceSE(input, source, parts.geometry);
         if (parts.advice) {
             const Results results{point.se ? std::optional<double>(*point.se) : std::nullopt,
                                   point.reference};

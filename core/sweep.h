@@ -15,6 +15,7 @@
 #include "core/fault.h"
 #include "core/fault_cause.h"
 #include "core/inputs.h"
+#include "core/reference.h"
 
 #include <optional>
 #include <stdexcept>
@@ -61,6 +62,7 @@ std::vector<float> sweepFrequencies(const SweepGrid& grid);
 struct SweepParts {
     bool reference = true;
     bool advice = true;
+    ReferenceGeometry geometry = {}; // of the reference model
 };
 
 template <class Result> struct SweepPoint {

@@ -83,6 +83,14 @@ std::string adviceText(const Advice& item) {
     case AdviceCode::NearHoleCutoff:
         return text + "the frequency (" + approx(v[0]) +
                " kHz) is above half the hole's waveguide cut-off (" + approx(v[1]) + " kHz)";
+    case AdviceCode::HoleReferenceNearField:
+        return text + "no hole-array reference: it models the plane wave, not a near-field source";
+    case AdviceCode::HoleReferenceNotSquare:
+        return text + "no hole-array reference: it models circular and square holes (w^2 = " +
+               approx(v[0] * v[0]) + " cm*cm, hole area " + approx(v[1]) + " cm*cm)";
+    case AdviceCode::HoleReferenceAboveCutoff:
+        return text + "no hole-array reference at or above the holes' cut-off (" + approx(v[0]) +
+               " kHz >= " + approx(v[1]) + " kHz)";
     case AdviceCode::BeyondMeasurement:
         return text + "an SE above 120 dB (" + approx(v[0]) +
                " dB) is beyond what measurement confirms; seams and openings dominate real "

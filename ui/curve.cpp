@@ -135,11 +135,17 @@ PointResult enteredPoint(const Computation& computation) {
 }
 
 QString referenceModelName(const Computation& computation) {
+    const bool loop = computation.source == FieldSource::MagneticSource;
     if (std::holds_alternative<SolidShieldInput>(computation.input)) {
-        return QStringLiteral("参考模型：导电平板精确解");
+        return loop ? QStringLiteral("参考模型：同轴环路")
+                    : QStringLiteral("参考模型：导电平板精确解");
     }
     if (std::holds_alternative<DoubleLayerInput>(computation.input)) {
-        return QStringLiteral("参考模型：双层板链矩阵");
+        return loop ? QStringLiteral("参考模型：同轴环路")
+                    : QStringLiteral("参考模型：双层板链矩阵");
+    }
+    if (std::holds_alternative<ApertureInput>(computation.input)) {
+        return QStringLiteral("参考模型：小孔阵列");
     }
     if (std::holds_alternative<EnclosureInput>(computation.input)) {
         return computation.source == FieldSource::ElectricSource
@@ -227,6 +233,17 @@ QString adviceText(const Advice& item, const QString& lead) {
                           .arg(approx(v[0]), approx(v[1]));
     case AdviceCode::NearHoleCutoff:
         return lead + QStringLiteral("频率（%1 kHz）高于孔的波导截止频率的一半（%2 kHz）。")
+                          .arg(approx(v[0]), approx(v[1]));
+    case AdviceCode::HoleReferenceNearField:
+        return lead + QStringLiteral("孔阵参考模型只适用于平面波，近场源没有参考值。");
+    case AdviceCode::HoleReferenceNotSquare:
+        return lead +
+               QStringLiteral("孔阵参考模型只适用于圆孔和方孔（w² = %1 cm²，孔面积 %2 cm²），"
+                              "没有参考值。")
+                   .arg(approx(v[0] * v[0]), approx(v[1]));
+    case AdviceCode::HoleReferenceAboveCutoff:
+        return lead + QStringLiteral("频率（%1 kHz）不低于孔的波导截止频率（%2 kHz），"
+                                     "孔阵参考模型不适用。")
                           .arg(approx(v[0]), approx(v[1]));
     case AdviceCode::BeyondMeasurement:
         return lead + QStringLiteral("屏效超过120 dB（%1 dB），超出测量所能证实的范围；"

@@ -94,6 +94,12 @@ const ThresholdRow kThresholds[] = {
     {"iron_second_sheet", adviceOn(DoubleLayerInput{.f = 1000, .l1 = 0.1f, .r1 = 0, .material1 = kCopper, .l2 = 0.1f, .r2 = 1, .material2 = kIron}, FieldSource::PlaneWave), AdviceCode::IronPermeabilityFixed, true},
     {"iron_like_custom_material", adviceOn(sheet(1, 0.1f, 0, Material{0.17f, 1000}), FieldSource::PlaneWave), AdviceCode::IronPermeabilityFixed, false},
     {"copper_sheet", adviceOn(sheet(1, 0.1f), FieldSource::PlaneWave), AdviceCode::IronPermeabilityFixed, false},
+    {"round_holes_near_field", adviceOn(holes(HoleShape::CircularHole, 1e6f, 0.5f), FieldSource::MagneticSource), AdviceCode::HoleReferenceNearField, true},
+    {"round_holes_plane_wave", adviceOn(holes(HoleShape::CircularHole, 1e6f, 0.5f), FieldSource::PlaneWave), AdviceCode::HoleReferenceNearField, false},
+    {"square_holes", adviceOn(holes(HoleShape::RectangularHole, 1e6f, 1), FieldSource::PlaneWave), AdviceCode::HoleReferenceNotSquare, false},
+    {"oblong_holes", adviceOn(holes(HoleShape::RectangularHole, 1e6f, 2), FieldSource::PlaneWave), AdviceCode::HoleReferenceNotSquare, true},
+    {"round_holes_below_cutoff", adviceOn(holes(HoleShape::CircularHole, 1.99e6f, 8.8f), FieldSource::PlaneWave), AdviceCode::HoleReferenceAboveCutoff, false},
+    {"round_holes_above_cutoff", adviceOn(holes(HoleShape::CircularHole, 2e6f, 8.8f), FieldSource::PlaneWave), AdviceCode::HoleReferenceAboveCutoff, true},
     {"closed_box", adviceOn(kBox, FieldSource::ElectricSource), AdviceCode::BoxOpeningsIgnored, true},
     {"sheet_is_no_box", adviceOn(sheet(1, 0.1f), FieldSource::PlaneWave), AdviceCode::BoxOpeningsIgnored, false},
 };
@@ -114,9 +120,24 @@ TEST(AdviceItems, CarryTheirNumbersAndSeverity) {
     EXPECT_EQ(advice[3], (Advice{AdviceCode::BoxOpeningsIgnored, Severity::Note, {}}));
 }
 
+// Round holes of 8.8 cm cut off at 1996.59 MHz; oblong ones name w^2 and a.
+TEST(AdviceItems, HoleArrayNotesCarryTheirNumbers) {
+    const std::vector<Advice> above =
+        validityAdvice(holes(HoleShape::CircularHole, 2e6f, 8.8f), FieldSource::PlaneWave, {});
+    ASSERT_FALSE(above.empty());
+    EXPECT_EQ(above.back().code, AdviceCode::HoleReferenceAboveCutoff);
+    EXPECT_EQ(above.back().severity, Severity::Note);
+    EXPECT_EQ(above.back().values[0], 2e6);
+    EXPECT_NEAR(above.back().values[1], 1996.59e3, 0.01e3);
+    const std::vector<Advice> oblong =
+        validityAdvice(holes(HoleShape::RectangularHole, 1e6f, 2), FieldSource::PlaneWave, {});
+    ASSERT_FALSE(oblong.empty());
+    EXPECT_EQ(oblong.back(), (Advice{AdviceCode::HoleReferenceNotSquare, Severity::Note, {2, 1}}));
+}
+
 TEST(AdviceItems, KeysAreDistinctAndNamedNumbersLeadTheList) {
     std::vector<std::string_view> keys;
-    for (int c = 0; c <= static_cast<int>(AdviceCode::BoxOpeningsIgnored); ++c) {
+    for (int c = 0; c <= static_cast<int>(AdviceCode::HoleReferenceAboveCutoff); ++c) {
         const AdviceInfo& info = adviceInfo(static_cast<AdviceCode>(c));
         EXPECT_EQ(info.code, static_cast<AdviceCode>(c));
         keys.push_back(info.key);

@@ -92,6 +92,7 @@ std::string help() {
     });
     const std::string calculationColumn = "  calculation  ";
     return "usage: shieldcalc-cli batch [FILE|-] [--json]\n"
+           "   or: shieldcalc-cli batch [FILE|-] --reference [--json]\n"
            "\n"
            "The shielding effectiveness (dB) of every row of a CSV file (standard input\n"
            "when FILE is - or left out). The header row names the columns:\n" +
@@ -105,11 +106,16 @@ std::string help() {
                    0) +
            "In place of a material, sigma_r and mu_r (sigma_r1 and mu_r1, sigma_r2 and\n"
            "mu_r2) give a custom one. A column a row's calculation does not use must be\n"
-           "empty in that row; an optional length left empty is 0.\n"
+           "empty in that row; an optional length left empty is 0. The column receiver\n"
+           "(solid and double) is the distance of the receiving loop behind the shield\n"
+           "in the magnetic source's reference model; empty, as far as the source is\n"
+           "before it.\n"
            "\n"
            "Writes CSV: every input column as read, then se_db, display and error.\n"
-           "  --json  write one JSON object per row instead (JSON Lines)\n"
-           "  --help  print this help\n"
+           "  --reference  add reference_db and advice (the advice codes, separated by\n"
+           "               \";\") to every row, where they can be formed\n"
+           "  --json       write one JSON object per row instead (JSON Lines)\n"
+           "  --help       print this help\n"
            "\n"
            "Records end with LF or CRLF; a carriage return elsewhere outside quotes\n"
            "stops the run at its line. A record holds at most 1 MiB (1048576 bytes,\n"
@@ -151,7 +157,7 @@ public:
 
 private:
     static bool known(std::string_view name) {
-        if (name == kCalculationColumn || name == kSourceColumn) {
+        if (name == kCalculationColumn || name == kSourceColumn || name == io::kReceiverKey) {
             return true;
         }
         bool found = false;
@@ -191,6 +197,9 @@ public:
                 add(sigmaColumn(field.key));
                 add(muColumn(field.key));
             }
+        }
+        if constexpr (kHasReceiver<Input>) {
+            add(io::kReceiverKey);
         }
         for (std::size_t i = 0; i < used.size(); ++i) {
             if (!used[i]) {
@@ -253,6 +262,10 @@ struct RowResult {
     std::optional<BoxSlotResult> boxSlot; // in place of the SE, for a box with a slot
     std::string calculation;
     io::JsonObject inputs;
+    // With --reference: the reference value and the advice, where they can
+    // be formed.
+    std::optional<double> reference;
+    std::vector<Advice> advice;
 };
 
 // The column that only a box with a slot has, and those of its results.
@@ -277,8 +290,9 @@ RowResult boxSlotRow(const BoxSlotInput& input, const InputTexts& texts) {
 
 class BatchRun {
 public:
-    BatchRun(const Columns& columns, bool json)
-        : columns_(columns), json_(json), boxSlotColumns_(columns.indexOf(kBoxSlotColumn)) {
+    BatchRun(const Columns& columns, bool json, bool reference)
+        : columns_(columns), json_(json), reference_(reference),
+          boxSlotColumns_(columns.indexOf(kBoxSlotColumn)) {
         forEachCalculation(
             [&](const auto& calculation) { calculations_.emplace_back(calculation, columns); });
     }
@@ -302,6 +316,10 @@ public:
             } else {
                 object.addString("error", result.outcome.error);
             }
+            if (reference_) {
+                io::addOptionalNumber(object, "reference_db", result.reference)
+                    .addArray("advice", io::adviceJson(result.advice));
+            }
             output += object.text();
         } else {
             for (const std::string& cell : row) {
@@ -318,6 +336,14 @@ public:
                 output += ',';
             }
             io::appendCsvField(output, result.outcome.error);
+            if (reference_) {
+                output += ',';
+                if (result.reference) {
+                    output += io::shortestText(*result.reference);
+                }
+                output += ',';
+                output += io::adviceCodes(result.advice);
+            }
         }
         output += '\n';
         return result.outcome.computed;
@@ -351,14 +377,32 @@ private:
                     source = calculation.sources.front(); // the only one it can face
                 }
                 const auto input = readInput(calculation.fields, texts);
+                ReferenceGeometry geometry;
+                if constexpr (kHasReceiver<std::decay_t<decltype(input)>>) {
+                    geometry = readGeometry(texts);
+                }
                 if constexpr (std::is_same_v<std::decay_t<decltype(input)>, BoxSlotInput>) {
                     result = boxSlotRow(input, texts);
+                    if (reference_) {
+                        result.advice =
+                            boxSlotAdvice(input, result.boxSlot ? std::optional(result.boxSlot->se)
+                                                                : std::nullopt);
+                    }
                 } else {
                     result.outcome = io::evaluate(calculation, input, source);
+                    if (reference_) {
+                        result.reference = referenceSE(input, source, geometry);
+                        result.advice = validityAdvice(input, source,
+                                                       {result.outcome.computed
+                                                            ? std::optional(result.outcome.value)
+                                                            : std::nullopt,
+                                                        result.reference});
+                    }
                 }
                 if (json_) {
                     result.calculation = calculation.name;
                     result.inputs = io::jsonInputs(calculation.fields, input, source);
+                    io::addGeometry(result.inputs, geometry);
                 }
             });
             if (!known) {
@@ -381,7 +425,8 @@ private:
 
     const Columns& columns_;
     bool json_;
-    bool boxSlotColumns_;                          // whether the rows can hold a box with a slot
+    bool reference_;      // whether rows carry the reference value and the advice
+    bool boxSlotColumns_; // whether the rows can hold a box with a slot
     std::vector<CalculationColumns> calculations_; // in the order of the registry
 };
 
@@ -391,7 +436,7 @@ int usageError(std::ostream& err, std::string_view message) {
 }
 
 // input: how messages name the input, "standard input" or "'rows.csv'".
-int runOn(std::istream& in, const std::string& input, bool json, std::ostream& out,
+int runOn(std::istream& in, const std::string& input, bool json, bool reference, std::ostream& out,
           std::ostream& err) {
     io::CsvReader reader(in);
     std::string output;
@@ -411,9 +456,9 @@ int runOn(std::istream& in, const std::string& input, bool json, std::ostream& o
             if (columns.indexOf(kBoxSlotColumn)) {
                 output += kBoxSlotResultColumns;
             }
-            output += "error\n";
+            output += reference ? "error,reference_db,advice\n" : "error\n";
         }
-        BatchRun run(columns, json);
+        BatchRun run(columns, json, reference);
         while (reader.next(row)) {
             if (row.size() == 1 && row.front().empty() && columns.size() > 1) {
                 continue; // an empty line
@@ -449,6 +494,7 @@ int runOn(std::istream& in, const std::string& input, bool json, std::ostream& o
 int runBatch(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
              std::ostream& err) {
     bool json = false;
+    bool reference = false;
     std::optional<std::string_view> file;
     for (std::string_view arg : args) {
         if (arg == "--help") {
@@ -462,6 +508,11 @@ int runBatch(std::span<const std::string_view> args, std::istream& in, std::ostr
                 return usageError(err, "option --json is given more than once");
             }
             json = true;
+        } else if (arg == "--reference") {
+            if (reference) {
+                return usageError(err, "option --reference is given more than once");
+            }
+            reference = true;
         } else if (arg.starts_with('-') && arg != "-") {
             return usageError(err, "unknown option '" + textForMessage(arg) + "'");
         } else if (file) {
@@ -471,7 +522,7 @@ int runBatch(std::span<const std::string_view> args, std::istream& in, std::ostr
         }
     }
     if (!file || *file == "-") {
-        return runOn(in, "standard input", json, out, err);
+        return runOn(in, "standard input", json, reference, out, err);
     }
     const std::string name = "'" + textForMessage(*file) + "'";
     std::ifstream stream{std::string(*file), std::ios::binary};
@@ -480,7 +531,7 @@ int runBatch(std::span<const std::string_view> args, std::istream& in, std::ostr
             << std::error_code(errno, std::system_category()).message() << '\n';
         return kExitUsage;
     }
-    return runOn(stream, name, json, out, err);
+    return runOn(stream, name, json, reference, out, err);
 }
 
 } // namespace shieldcalc::cli

@@ -66,6 +66,9 @@ public:
         }
         specs_.insert(specs_.end(), {kJsonOption, kQuietOption});
         specs_.insert(specs_.end(), {kSweepOption, kLinearOption, kReferenceOption});
+        if constexpr (kHasReceiver<Input>) {
+            specs_.push_back(kReceiverOption);
+        }
     }
 
     std::span<const OptionSpec> specs() const { return specs_; }
@@ -113,6 +116,9 @@ public:
                 names_.emplace_back(std::string(muColumn(field.key)),
                                     std::string(muOption(field.key)));
             }
+        }
+        if constexpr (kHasReceiver<Input>) {
+            names_.emplace_back(std::string(io::kReceiverKey), std::string(kReceiverOption.name));
         }
     }
 
@@ -163,7 +169,7 @@ std::string optionSynopsis(const OptionSpec& declared) {
 
 bool isSweepOrReference(const OptionSpec& declared) {
     return declared.name == kSweepOption.name || declared.name == kLinearOption.name ||
-           declared.name == kReferenceOption.name;
+           declared.name == kReferenceOption.name || declared.name == kReceiverOption.name;
 }
 
 // The usage line's options: a material as the choice between a listed
@@ -193,10 +199,13 @@ template <class Input, class Result>
 void writeCommandHelp(const Calculation<Input, Result>& calculation,
                       std::span<const OptionSpec> options, std::ostream& out) {
     const std::string command = std::string(kProgram) + ' ' + std::string(calculation.name);
+    const std::string receiver =
+        kHasReceiver<Input> ? " [" + optionSynopsis(kReceiverOption) + "]" : std::string();
     out << "usage: " << command << usageOptions(calculation, options) << "\n   or: " << command
-        << " OPTIONS " << kReferenceOption.name << " [--json]\n   or: " << command << " OPTIONS "
-        << kSweepOption.name << ' ' << kSweepOption.metavar << " [" << kLinearOption.name
-        << "] [--json]\n       (OPTIONS as in the first line; a sweep takes the place of "
+        << " OPTIONS " << kReferenceOption.name << receiver << " [--json]\n   or: " << command
+        << " OPTIONS " << kSweepOption.name << ' ' << kSweepOption.metavar << " ["
+        << kLinearOption.name << "]" << receiver
+        << " [--json]\n       (OPTIONS as in the first line; a sweep takes the place of "
         << findField(calculation.fields, kFrequencyKey)->option
         << ")\n\nThe shielding effectiveness (dB) of " << calculation.summary << ".\n\noptions:\n";
     std::size_t width = std::string_view("--help").size();
@@ -321,31 +330,40 @@ int writeBoxSlot(const Calculation<BoxSlotInput, BoxSlotResult>& calculation,
     return kExitSuccess;
 }
 
+// One result, with its reference value and advice in the given geometry;
+// a fault keeps them.
 template <class Input, class Result, class WriteMessage>
 int writeResult(const Calculation<Input, Result>& calculation, const Input& input,
-                SourceChoice source, bool json, bool reference, bool quiet, std::ostream& out,
-                WriteMessage writeMessage) {
+                SourceChoice source, const ReferenceGeometry& geometry, bool json, bool reference,
+                bool quiet, std::ostream& out, WriteMessage writeMessage) {
     const io::Outcome outcome = io::evaluate(calculation, input, source);
+    const std::optional<double> referenceDb = referenceSE(input, source, geometry);
+    const std::optional<double> handbookDb =
+        outcome.computed ? std::optional(outcome.value) : std::nullopt;
+    const std::vector<Advice> advice = validityAdvice(input, source, {handbookDb, referenceDb});
     if (!outcome.computed) {
         writeMessage(outcome.error);
-        if (json) {
-            out << io::JsonObject().addString("error", outcome.error).text() << '\n';
-        }
-        return kExitArithmeticFault;
     }
-    const std::optional<double> referenceDb = referenceSE(input, source);
-    const std::vector<Advice> advice = validityAdvice(input, source, {outcome.value, referenceDb});
     if (json) {
+        io::JsonObject inputs = io::jsonInputs(calculation.fields, input, source);
         io::JsonObject object;
         object.addString("calculation", calculation.name)
-            .addObject("inputs", io::jsonInputs(calculation.fields, input, source))
-            .addNumber("se_db", outcome.se)
-            .addString("display", outcome.display);
+            .addObject("inputs", io::addGeometry(inputs, geometry));
+        if (outcome.computed) {
+            object.addNumber("se_db", outcome.se).addString("display", outcome.display);
+        } else {
+            object.addNull("se_db").addNull("display");
+        }
         io::addOptionalNumber(object, "reference_db", referenceDb)
             .addArray("advice", io::adviceJson(advice));
+        if (!outcome.computed) {
+            object.addString("error", outcome.error);
+        }
         out << object.text() << '\n';
     } else {
-        out << "SE = " << outcome.se << " dB\n";
+        if (outcome.computed) {
+            out << "SE = " << outcome.se << " dB\n";
+        }
         if (reference) {
             out << "reference SE = "
                 << (referenceDb ? io::shortestText(*referenceDb) + " dB" : std::string("none"))
@@ -354,6 +372,9 @@ int writeResult(const Calculation<Input, Result>& calculation, const Input& inpu
                 out << io::adviceText(item) << '\n';
             }
         }
+    }
+    if (!outcome.computed) {
+        return kExitArithmeticFault;
     }
     writeWarnings(advice, json, reference, quiet, out, writeMessage);
     return kExitSuccess;
@@ -376,6 +397,7 @@ int runCommand(const Calculation<Input, Result>& calculation,
     bool json = false;
     bool reference = false;
     bool quiet = false;
+    ReferenceGeometry geometry;
     std::optional<SweepGrid> grid;
     try {
         const ParsedOptions options = parseOptions(declared.specs(), args);
@@ -397,6 +419,9 @@ int runCommand(const Calculation<Input, Result>& calculation,
         input = readInput(calculation.fields, texts, sweeping ? kFrequencyKey : std::string_view());
         if constexpr (std::is_same_v<Input, BoxSlotInput>) {
             refuseImpossibleBox(input, texts, grid);
+        }
+        if constexpr (kHasReceiver<Input>) {
+            geometry = readGeometry(texts);
         }
         source = sourceAt(options.choice("--source"));
         if (calculation.sources.size() == 1) {
@@ -422,13 +447,15 @@ int runCommand(const Calculation<Input, Result>& calculation,
             writeMessage("note: " + std::to_string(requested) + " points requested, " +
                          std::to_string(distinct) + " distinct after rounding to single precision");
         }
-        return io::writeSweep(calculation, input, source, *grid, json, out) ? kExitSuccess
-                                                                            : kExitArithmeticFault;
+        return io::writeSweep(calculation, input, source, *grid, json, out, geometry)
+                   ? kExitSuccess
+                   : kExitArithmeticFault;
     }
     if constexpr (std::is_same_v<Input, BoxSlotInput>) {
         return writeBoxSlot(calculation, input, source, json, reference, quiet, out, writeMessage);
     } else {
-        return writeResult(calculation, input, source, json, reference, quiet, out, writeMessage);
+        return writeResult(calculation, input, source, geometry, json, reference, quiet, out,
+                           writeMessage);
     }
 }
 

@@ -129,4 +129,14 @@ ListIndex readShape(const InputTexts& texts, std::string_view key) {
     return readChoice(texts.nameOf(key), *word, kShapeChoices).index;
 }
 
+ReferenceGeometry readGeometry(const InputTexts& texts) {
+    const std::optional<float> receiver = texts.number(io::kReceiverKey);
+    if (receiver && !(*receiver >= 0 && std::isfinite(*receiver))) {
+        throw UsageError(texts.nameOf(io::kReceiverKey) + ": '" +
+                         textForMessage(*texts.text(io::kReceiverKey)) +
+                         "' is out of range: it must be a finite number of 0 or more");
+    }
+    return {receiver};
+}
+
 } // namespace shieldcalc::cli

@@ -4,12 +4,15 @@
 // from named texts, options or CSV cells, through its field table: a number
 // as the forms convert their boxes, a material as a word of kMaterialChoices
 // or a custom material from its two properties, a hole shape as a word of
-// kShapeChoices, the field source as a word of the calculation's sources.
-// The first text that does not fit throws UsageError naming the input.
+// kShapeChoices, the field source as a word of the calculation's sources;
+// beside the record, the reference models' geometry. The first text that does
+// not fit throws UsageError naming the input.
 #pragma once
 
 #include "cli/options.h"
 #include "core/calculations.h"
+#include "core/reference.h"
+#include "io/outcome.h"
 #include "io/wording.h"
 
 #include <array>
@@ -81,6 +84,10 @@ bool isGiven(const InputTexts& texts, std::string_view name);
 MaterialChoice readMaterial(const InputTexts& texts, std::string_view key);
 
 ListIndex readShape(const InputTexts& texts, std::string_view key);
+
+// The reference geometry: the receiver's distance (io::kReceiverKey) where
+// given, finite and 0 or more; else a UsageError naming it.
+ReferenceGeometry readGeometry(const InputTexts& texts);
 
 // The input record read through the field table, but for the input whose
 // key is left out (a sweep's frequency), which stays 0; throws UsageError at

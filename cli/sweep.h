@@ -5,7 +5,8 @@
 // spaced logarithmically or, with --linear, evenly, and its points are
 // written as the sweep table of io/sweep_table.h, CSV or, with --json, JSON.
 // --reference on a single computation prints the reference model's SE and the
-// advice under the result; --json always carries both.
+// advice under the result; --json always carries both. --receiver sets where
+// the magnetic source's reference model receives the field.
 #pragma once
 
 #include "cli/options.h"
@@ -25,6 +26,11 @@ inline constexpr OptionSpec kLinearOption{
 inline constexpr OptionSpec kReferenceOption{
     "--reference", OptionKind::Flag, false, "",
     "print the reference model's SE and the validity advice under the result"};
+
+inline constexpr OptionSpec kReceiverOption{
+    "--receiver", OptionKind::Number, false, "CM",
+    "distance of the receiving loop behind the shield, cm, in the magnetic source's reference "
+    "model; 0 puts it on the shield (by default as far as the source is before it)"};
 
 // --sweep's value as a grid; a UsageError naming --sweep when it is none.
 SweepGrid readSweepGrid(std::string_view text, bool linear);

@@ -136,6 +136,7 @@ std::optional<LoopLayer> loopLayer(const MaterialChoice& choice, float f, Freque
 struct LaguerreRule {
     static constexpr int kPoints = 40;
     std::array<double, kPoints> nodes{}, weights{};
+    double total = 0; // of the weights
 };
 
 LaguerreRule laguerreRule() {
@@ -171,6 +172,7 @@ LaguerreRule laguerreRule() {
         rule.nodes[std::size_t(i)] = z;
         rule.weights[std::size_t(i)] =
             -std::exp(std::lgamma(alpha + n) - std::lgamma(double(n))) / (derivative * n * p2);
+        rule.total += rule.weights[std::size_t(i)];
     }
     return rule;
 }
@@ -216,8 +218,10 @@ std::optional<double> loopSourceSE(std::span<const LoopLayer> stack, double h) {
         const double exponent = attenuation - m.scale + lambda * (scaledDistance - h);
         sum += rule.weights[i] * 2.0 * std::exp(exponent) / denominator;
     }
-    // 20 log10( [2 / d^3] / [e^-S0 |sum| / d'^3] )
-    return decibels(2.0 * std::pow(scaledDistance / distance, 3) / std::abs(sum), attenuation);
+    // 20 log10( [2 / d^3] / [e^-S0 |sum| / d'^3] ), with 2 = int_0^inf x^2 e^-x dx formed by
+    // the same rule, so that a stack without metal is 0 dB to the last bit.
+    return decibels(rule.total * std::pow(scaledDistance / distance, 3) / std::abs(sum),
+                    attenuation);
 }
 
 // The receiver's distance behind the shield, m: as given, or that of the

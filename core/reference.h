@@ -49,6 +49,7 @@
 #include "core/inputs.h"
 
 #include <optional>
+#include <type_traits>
 
 namespace shieldcalc {
 
@@ -71,6 +72,12 @@ struct ReferenceGeometry {
     // the source is before it.
     std::optional<float> receiverCm;
 };
+
+// Whether the reference model of an input record reads the receiver's
+// distance: the coaxial loops of the solid sheet and the double layer.
+template <class Input>
+inline constexpr bool kHasReceiver =
+    std::is_same_v<Input, SolidShieldInput> || std::is_same_v<Input, DoubleLayerInput>;
 
 // SE in dB by the reference model of each calculation; absent where there is
 // none or it cannot be formed. Only the loop-source model reads the geometry.

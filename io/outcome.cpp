@@ -21,4 +21,9 @@ JsonObject& addOptionalNumber(JsonObject& object, std::string_view key,
     return value ? object.addNumber(key, shortestText(*value)) : object.addNull(key);
 }
 
+JsonObject& addGeometry(JsonObject& inputs, const ReferenceGeometry& geometry) {
+    return geometry.receiverCm ? inputs.addNumber(kReceiverKey, shortestText(*geometry.receiverCm))
+                               : inputs;
+}
+
 } // namespace shieldcalc::io

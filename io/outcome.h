@@ -4,11 +4,13 @@
 // input record and keeps what the text formats write: the SE as the shortest
 // number text in the result's precision and its seven-character display, or
 // the fault in English (io/wording.h). jsonInputs writes the input record as
-// the JSON "inputs" member, adviceJson the advice items as JSON objects.
+// the JSON "inputs" member (addGeometry adds the reference geometry where it
+// is given), adviceJson the advice items as JSON objects.
 #pragma once
 
 #include "core/advice.h"
 #include "core/calculations.h"
+#include "core/reference.h"
 #include "core/result_text.h"
 #include "io/json.h"
 #include "io/wording.h"
@@ -91,5 +93,13 @@ std::vector<JsonObject> adviceJson(std::span<const Advice> advice);
 // value's shortest text, or null when there is none.
 JsonObject& addOptionalNumber(JsonObject& object, std::string_view key,
                               const std::optional<double>& value);
+
+// The name of the receiver's distance of the reference geometry: the member
+// of the JSON inputs, the batch column and, after "--", the option.
+inline constexpr std::string_view kReceiverKey = "receiver";
+
+// The reference geometry into JSON inputs: the receiver's distance, where
+// one is given.
+JsonObject& addGeometry(JsonObject& inputs, const ReferenceGeometry& geometry);
 
 } // namespace shieldcalc::io

@@ -1,7 +1,8 @@
 // A frequency sweep as a table: CSV, or one JSON object.
 //
 // writeSweep runs the engine's sweep (core/sweep.h) of one calculation over a
-// grid and writes its points: as CSV (the frequency, se_db, display,
+// grid, the reference models in the given geometry (whose receiver the
+// inputs name where it is given), and writes its points: as CSV (the frequency, se_db, display,
 // reference_db, advice, error), or as one JSON object with the calculation,
 // the inputs, the grid and an array of points. The box with a slot has four
 // columns in place of se_db and display (io/box_slot_text.h), and its JSON
@@ -74,9 +75,10 @@ inline void addResultMembers(JsonObject& item, const std::optional<BoxSlotResult
 // before writing anything, when the grid cannot be formed.
 template <class Input, class Result>
 bool writeSweep(const Calculation<Input, Result>& calculation, const Input& input,
-                SourceChoice source, const SweepGrid& grid, bool json, std::ostream& out) {
+                SourceChoice source, const SweepGrid& grid, bool json, std::ostream& out,
+                const ReferenceGeometry& geometry = {}) {
     constexpr std::size_t kFlushSize = 1 << 16;
-    const auto points = sweep(input, source, grid);
+    const auto points = sweep(input, source, grid, {.geometry = geometry});
     bool allComputed = true;
     const auto errorOf = [&](const SweepPoint<Result>& point) {
         return point.fault ? faultMessage(*point.fault, point.cause, calculation.fields)
@@ -98,9 +100,10 @@ bool writeSweep(const Calculation<Input, Result>& calculation, const Input& inpu
             }
             allComputed = allComputed && point.se;
         }
+        JsonObject inputs = jsonInputs(calculation.fields, input, source, kFrequencyKey);
         JsonObject object;
         object.addString("calculation", calculation.name)
-            .addObject("inputs", jsonInputs(calculation.fields, input, source, kFrequencyKey))
+            .addObject("inputs", addGeometry(inputs, geometry))
             .addObject("sweep", sweepJson(grid));
         if constexpr (std::is_same_v<Result, BoxSlotResult>) {
             addResonances(object, cavityResonancesMHz(input));

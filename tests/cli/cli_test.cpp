@@ -293,7 +293,10 @@ TEST_P(Faults, ExitsWithStatus1AndTheCauseOfTheFault) {
     EXPECT_EQ(json.status, 1);
     EXPECT_EQ(json.err, plain.err);
     const JsonValue error = readOutput(json);
-    EXPECT_EQ(error.keys(), std::vector<std::string>{"error"});
+    // The reference and the advice stand beside the fault.
+    EXPECT_EQ(error.keys(), (std::vector<std::string>{"calculation", "inputs", "se_db", "display",
+                                                      "reference_db", "advice", "error"}));
+    EXPECT_EQ(error.at("se_db").kind, JsonValue::Kind::Null);
     EXPECT_EQ(error.at("error").kind, JsonValue::Kind::String);
     EXPECT_EQ(error.at("error").text, c.message);
 }

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <sstream>
 
 namespace shieldcalc::ui {
@@ -347,6 +348,73 @@ QStringList valueAxisLabels(const ValueAxisRange& range) {
         labels.back() = QStringLiteral("> %1 dB").arg(labels.back());
     }
     return labels;
+}
+
+Runs drawnRuns(const Curve& curve, std::optional<double> CurvePoint::*value, double start,
+               double stop, int columns) {
+    const double logStart = std::log(start);
+    const double perLog = columns / (std::log(stop) - logStart);
+    const auto columnOf = [&](const CurvePoint& p) {
+        return std::clamp(static_cast<int>(std::floor((std::log(p.f) - logStart) * perLog)), 0,
+                          columns - 1);
+    };
+    const auto has = [&](const CurvePoint& p) {
+        return (p.*value).has_value();
+    };
+    const auto pointOf = [&](const CurvePoint& p) {
+        return QPointF(p.f, *(p.*value));
+    };
+    Runs runs;
+    for (auto run = std::find_if(curve.begin(), curve.end(), has); run != curve.end();
+         run = std::find_if(run, curve.end(), has)) {
+        const auto end = std::find_if_not(run, curve.end(), has);
+        QList<QPointF>& drawn = runs.emplace_back();
+        for (auto first = run; first != end;) {
+            const int column = columnOf(*first);
+            const auto last = std::find_if(
+                first, end, [&](const CurvePoint& p) { return columnOf(p) != column; });
+            if (last - first <= 2) {
+                std::transform(first, last, std::back_inserter(drawn), pointOf);
+            } else {
+                const auto [low, high] =
+                    std::minmax_element(first, last, [&](const CurvePoint& a, const CurvePoint& b) {
+                        return *(a.*value) < *(b.*value);
+                    });
+                drawn.append(pointOf(*std::min(low, high)));
+                if (low != high) {
+                    drawn.append(pointOf(*std::max(low, high)));
+                }
+            }
+            first = last;
+        }
+        run = end;
+    }
+    return runs;
+}
+
+std::optional<CurveSet> sweepCurves(const CurveRequest& request,
+                                    const std::function<bool()>& cancelled) {
+    CurveSet set;
+    const auto& band = request.band;
+    if (request.own) {
+        if (cancelled()) {
+            return std::nullopt;
+        }
+        set.curve = sweepCurve(request.computation, band);
+        set.handbook =
+            drawnRuns(set.curve, &CurvePoint::handbook, band.start, band.stop, request.columns);
+        set.reference =
+            drawnRuns(set.curve, &CurvePoint::reference, band.start, band.stop, request.columns);
+    }
+    for (const ListIndex metal : request.metals) {
+        if (cancelled()) {
+            return std::nullopt;
+        }
+        const Curve curve = sweepCurve(withMaterial(request.computation, metal), band, false);
+        set.metals.emplace_back(
+            metal, drawnRuns(curve, &CurvePoint::handbook, band.start, band.stop, request.columns));
+    }
+    return set;
 }
 
 std::size_t nearestPoint(const Curve& curve, double f) {

@@ -10,8 +10,10 @@
 // inputs, the advice, the reasons of faults) are in Chinese.
 //
 // What the window decides is decided here, over the same plain data: the
-// range of the SE axis, the point under the pointer and its read-out, the
-// advice lines and how much each matters; the window only shows them.
+// range of the SE axis, the points drawn of each curve, the point under the
+// pointer and its read-out, the advice lines and how much each matters; the
+// window only shows them. sweepCurves sweeps all the curves the window asks
+// for at once, on any thread, and can be stopped between curves.
 //
 // The closed box can be given slots in the wall the wave meets: the box-slot
 // model (core/box_slot.h) of the same box and wall, swept over the same band
@@ -25,13 +27,17 @@
 #include "core/sweep.h"
 #include "ui/computation.h"
 
+#include <QList>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace shieldcalc::ui {
@@ -134,6 +140,37 @@ std::optional<ValueAxisRange> valueAxisRange(std::span<const double> values, Axi
 // The labels of the axis's lines, bottom first: the values, and "> 300 dB"
 // at the top of an axis that cuts values.
 QStringList valueAxisLabels(const ValueAxisRange& range);
+
+// A curve as drawn: each unbroken run of values, thinned to at most two
+// points per pixel column of a logarithmic frequency axis from start to stop
+// over columns columns: a column of more points keeps its lowest and its
+// highest, in the order of frequency, so that no peak or notch is lost.
+using Runs = std::vector<QList<QPointF>>;
+Runs drawnRuns(const Curve& curve, std::optional<double> CurvePoint::*value, double start,
+               double stop, int columns);
+
+// What the window asks to be swept over band, for columns pixel columns.
+struct CurveRequest {
+    Computation computation;
+    SweepGrid band;
+    bool own = true;               // the computation's own curve and its reference model
+    std::vector<ListIndex> metals; // the comparison metals
+    int columns = 1;
+};
+
+// The curves of a request: the computation's own with every point (for the
+// read-out) and as drawn, and each metal's as drawn.
+struct CurveSet {
+    Curve curve; // empty when not asked for
+    Runs handbook;
+    Runs reference;
+    std::vector<std::pair<ListIndex, Runs>> metals;
+};
+
+// Sweeps what request asks, one curve after another, asking cancelled()
+// before each: absent once it says so. Throws SweepGridError.
+std::optional<CurveSet> sweepCurves(const CurveRequest& request,
+                                    const std::function<bool()>& cancelled);
 
 // The index of the point of curve (not empty, frequencies ascending) nearest
 // to f on a logarithmic axis; halfway, the higher one.

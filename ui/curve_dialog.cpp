@@ -31,11 +31,14 @@
 #include <QLogValueAxis>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScatterSeries>
 #include <QShortcut>
 #include <QSvgGenerator>
+#include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <cmath>
@@ -49,6 +52,8 @@ namespace {
 constexpr QSize kDialogSize(880, 660);
 // Of a JPEG picture, from 0 to 100: high enough that thin lines stay clean.
 constexpr int kPictureQuality = 95;
+// How long a sweep runs before the window says it is busy.
+constexpr std::chrono::milliseconds kBusyDelay(200);
 
 const QColor kHandbookColour(0x1f, 0x4e, 0x9c);
 const QColor kReferenceColour(0xb0, 0x30, 0x20);
@@ -64,6 +69,10 @@ const std::array<QColor, kMaterials.size()> kOverlayColours{
 
 QString metalName(std::size_t entry) {
     return QString::fromUtf8(kMaterials[entry].listText).remove(u'-');
+}
+
+bool sameBand(const SweepGrid& a, const SweepGrid& b) {
+    return a.start == b.start && a.stop == b.stop && a.points == b.points;
 }
 
 QString bandProblem(SweepGridError::Reason reason) {
@@ -105,7 +114,8 @@ CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& compu
                          const std::optional<SweepGrid>& band)
     : QDialog(&over), hub_(hub), computation_(computation), unit_(frequencyUnit(computation)),
       entered_(enteredPoint(computation)), band_(band.value_or(defaultBand(computation))),
-      chart_(new QChart), frequencyAxis_(new QLogValueAxis), seAxis_(new QCategoryAxis) {
+      requested_(band_), busyDelay_(new QTimer(this)), chart_(new QChart),
+      frequencyAxis_(new QLogValueAxis), seAxis_(new QCategoryAxis) {
     setObjectName(QStringLiteral("CurveDialog"));
     setWindowTitle(over.windowTitle() + QStringLiteral(" — 频率特性"));
     setModal(true);
@@ -130,9 +140,13 @@ CurveDialog::CurveDialog(WindowHub& hub, QWidget& over, const Computation& compu
     layout->addLayout(buildBand());
     layout->addWidget(buildAdviceList());
     layout->addLayout(buildButtons());
+    layout->activate(); // the chart's width decides how many points are drawn
 
+    busyDelay_->setSingleShot(true);
+    busyDelay_->setInterval(kBusyDelay);
+    connect(busyDelay_, &QTimer::timeout, busy_, &QWidget::show);
     try {
-        draw(band_);
+        request(band_);
     } catch (const SweepGridError& error) {
         showBandProblem(bandProblem(error.reason()));
     }
@@ -206,7 +220,7 @@ QGroupBox* CurveDialog::buildMetals() {
             box->setEnabled(false);
             box->setToolTip(QStringLiteral("当前计算所用的材料"));
         }
-        connect(box, &QCheckBox::toggled, this, &CurveDialog::drawOverlays);
+        connect(box, &QCheckBox::toggled, this, [this] { request(requested_); });
         metalsLayout->addWidget(box);
         overlays_[i] = box;
     }
@@ -252,6 +266,19 @@ QVBoxLayout* CurveDialog::buildBand() {
     addField(QStringLiteral("终止频率(%1):").arg(unit), stop_);
     addField(QStringLiteral("点数:"), points_);
     bandRow->addStretch();
+    // Shown while a sweep runs longer than a moment.
+    busy_ = new QWidget(this);
+    busy_->setObjectName(QStringLiteral("busy"));
+    auto* busyLayout = new QHBoxLayout(busy_);
+    busyLayout->setContentsMargins(0, 0, 0, 0);
+    busyLayout->addWidget(new QLabel(QStringLiteral("正在计算…"), busy_));
+    auto* bar = new QProgressBar(busy_);
+    bar->setRange(0, 0); // moving without a measure of how far
+    bar->setFixedWidth(100);
+    busyLayout->addWidget(bar);
+    busy_->hide();
+    bandRow->addWidget(busy_);
+    bandRow->addSpacing(8);
     wholeRange_ = new QCheckBox(QStringLiteral("完整范围"), this);
     wholeRange_->setObjectName(QStringLiteral("wholeRange"));
     wholeRange_->setToolTip(
@@ -349,8 +376,8 @@ void CurveDialog::applyBand() {
         if (!whole) {
             throw SweepGridError(SweepGridError::Reason::PointsOutOfRange);
         }
-        if (band.start != band_.start || band.stop != band_.stop || band.points != band_.points) {
-            draw(band);
+        if (!sameBand(band, requested_)) {
+            request(band);
         }
     } catch (const CalculationFailure& failure) {
         problem = failure.explanation().remove(u'\n');
@@ -373,40 +400,117 @@ float CurveDialog::bandNumber(const QLineEdit& field) const {
     return boxNumber(*this, field, "");
 }
 
-void CurveDialog::draw(const SweepGrid& band) {
-    Curve curve = sweepCurve(computation_, band);
-    band_ = band;
-    curve_ = std::move(curve);
-    chart_->removeAllSeries();
-    frequencyAxis_->setRange(band.start, band.stop);
-    addRuns(curve_, &CurvePoint::handbook, QStringLiteral("手册公式"), QPen(kHandbookColour, 2),
+void CurveDialog::request(const SweepGrid& band) {
+    checkSweepGrid(band);
+    requested_ = band;
+    const bool drawn = !curve_.empty() && sameBand(band, band_);
+    CurveRequest wanted{.computation = computation_,
+                        .band = band,
+                        .own = !drawn,
+                        .metals = {},
+                        .columns = columns()};
+    const ListIndex current = listedMaterial(computation_);
+    for (std::size_t i = 0; i < kMaterials.size(); ++i) {
+        if (static_cast<ListIndex>(i) != current && overlays_[i]->isChecked() &&
+            !(drawn && metals_[i])) {
+            wanted.metals.push_back(static_cast<ListIndex>(i));
+        }
+    }
+    if (pending_ != nullptr) {
+        pending_->cancel();
+        pending_->deleteLater();
+        pending_ = nullptr;
+    }
+    if (!wanted.own && wanted.metals.empty()) {
+        busyDelay_->stop();
+        busy_->hide();
+        drawSeries();
+        emit curvesDrawn();
+        return;
+    }
+    pending_ = new QFutureWatcher<std::optional<CurveSet>>(this);
+    connect(pending_, &QFutureWatcherBase::finished, this,
+            [this, watcher = pending_] { receive(*watcher); });
+    pending_->setFuture(
+        QtConcurrent::run([wanted = std::move(wanted)](QPromise<std::optional<CurveSet>>& promise) {
+            promise.addResult(sweepCurves(wanted, [&promise] { return promise.isCanceled(); }));
+        }));
+    if (!busyDelay_->isActive() && !busy_->isVisible()) {
+        busyDelay_->start();
+    }
+}
+
+void CurveDialog::receive(QFutureWatcher<std::optional<CurveSet>>& watcher) {
+    if (&watcher != pending_) {
+        return; // superseded
+    }
+    pending_ = nullptr;
+    watcher.deleteLater();
+    busyDelay_->stop();
+    busy_->hide();
+    QFuture<std::optional<CurveSet>> future = watcher.future();
+    std::optional<CurveSet> set =
+        future.resultCount() > 0 ? future.takeResult() : std::optional<CurveSet>();
+    if (!set) {
+        return;
+    }
+    if (!set->curve.empty()) {
+        band_ = requested_;
+        curve_ = std::move(set->curve);
+        handbook_ = std::move(set->handbook);
+        reference_ = std::move(set->reference);
+        metals_ = {};
+        showAdvice();
+        drawSlot();
+    }
+    for (auto& [metal, runs] : set->metals) {
+        metals_[static_cast<std::size_t>(metal)] = std::move(runs);
+    }
+    drawSeries();
+    emit curvesDrawn();
+}
+
+void CurveDialog::drawSeries() {
+    frequencyAxis_->setRange(band_.start, band_.stop);
+    setRuns(handbook_, QStringLiteral("手册公式"), QPen(kHandbookColour, 2),
             QStringLiteral("handbook"));
     const QString model = referenceModelName(computation_);
     if (!model.isEmpty()) {
-        QPen dashed(kReferenceColour, 2, Qt::DashLine);
-        addRuns(curve_, &CurvePoint::reference, model, dashed, QStringLiteral("reference"));
+        setRuns(reference_, model, QPen(kReferenceColour, 2, Qt::DashLine),
+                QStringLiteral("reference"));
     }
-    drawSlot();
     const float f = enteredFrequency(computation_);
-    if (entered_.handbook && f >= band.start && f <= band.stop) {
-        auto* marker = new QScatterSeries;
-        marker->setObjectName(QStringLiteral("marker"));
+    const bool marked = entered_.handbook && f >= band_.start && f <= band_.stop;
+    if (marked && marker_ == nullptr) {
+        marker_ = new QScatterSeries;
+        marker_->setObjectName(QStringLiteral("marker"));
         const QString value = QString::fromStdString(resultText(*entered_.handbook)).trimmed();
-        marker->setName(
+        marker_->setName(
             QStringLiteral("输入频率 %1 %2：%3 dB").arg(numberText(f), unitText(unit_), value));
-        marker->append(f, *entered_.handbook);
-        marker->setMarkerSize(9);
-        marker->setColor(kHandbookColour);
-        marker->setBorderColor(Qt::white);
-        marker->setPointLabelsVisible(true);
-        marker->setPointLabelsFont(font());
-        marker->setPointLabelsFormat(value + QStringLiteral(" dB"));
-        chart_->addSeries(marker);
-        marker->attachAxis(frequencyAxis_);
-        marker->attachAxis(seAxis_);
+        marker_->append(f, *entered_.handbook);
+        marker_->setMarkerSize(9);
+        marker_->setColor(kHandbookColour);
+        marker_->setBorderColor(Qt::white);
+        marker_->setPointLabelsVisible(true);
+        marker_->setPointLabelsFont(font());
+        marker_->setPointLabelsFormat(value + QStringLiteral(" dB"));
+        chart_->addSeries(marker_);
+        marker_->attachAxis(frequencyAxis_);
+        marker_->attachAxis(seAxis_);
+    } else if (!marked && marker_ != nullptr) {
+        chart_->removeSeries(marker_);
+        delete marker_;
+        marker_ = nullptr;
     }
-    drawOverlays();
+    for (std::size_t i = 0; i < kMaterials.size(); ++i) {
+        setRuns(overlays_[i]->isChecked() && metals_[i] ? *metals_[i] : Runs(),
+                QStringLiteral("手册公式：") + metalName(i), QPen(kOverlayColours[i], 1.5),
+                overlays_[i]->objectName());
+    }
+    fitValueAxis();
+}
 
+void CurveDialog::showAdvice() {
     advice_->clear();
     for (const AdviceLine& line : adviceLines(curve_, entered_, unit_)) {
         auto* item = new QListWidgetItem(line.text, advice_);
@@ -416,24 +520,10 @@ void CurveDialog::draw(const SweepGrid& band) {
     }
 }
 
-void CurveDialog::drawOverlays() {
-    for (QAbstractSeries* series : chart_->series()) {
-        if (series->objectName().startsWith(u"overlay_")) {
-            chart_->removeSeries(series);
-            delete series;
-        }
-    }
-    const ListIndex current = listedMaterial(computation_);
-    for (std::size_t i = 0; i < kMaterials.size(); ++i) {
-        if (static_cast<ListIndex>(i) == current || !overlays_[i]->isChecked()) {
-            continue;
-        }
-        const Curve curve =
-            sweepCurve(withMaterial(computation_, static_cast<ListIndex>(i)), band_, false);
-        addRuns(curve, &CurvePoint::handbook, QStringLiteral("手册公式：") + metalName(i),
-                QPen(kOverlayColours[i], 1.5), overlays_[i]->objectName());
-    }
-    fitValueAxis();
+int CurveDialog::columns() const {
+    // The plot's width once the chart is laid out; the view's before.
+    const qreal plot = chart_->plotArea().width();
+    return std::max(1, qRound((plot > 0 ? plot : view_->width()) * view_->devicePixelRatio()));
 }
 
 void CurveDialog::applySlot() {
@@ -457,13 +547,13 @@ void CurveDialog::applySlot() {
     slot_ = slot;
     if (slot_ && !slotShown_) {
         slotShown_ = true;
-        const SweepGrid shown = bandForSlot(band_, boxResonances(*slot_, unit_)[0]);
-        if (shown.stop != band_.stop) {
+        const SweepGrid shown = bandForSlot(requested_, boxResonances(*slot_, unit_)[0]);
+        if (shown.stop != requested_.stop) {
             try {
-                draw(shown);
-                start_->setText(numberText(band_.start));
-                stop_->setText(numberText(band_.stop));
-                points_->setText(QString::number(band_.points));
+                request(shown); // the slot is drawn with the band's curves
+                start_->setText(numberText(shown.start));
+                stop_->setText(numberText(shown.stop));
+                points_->setText(QString::number(shown.points));
                 showBandProblem({});
                 return;
             } catch (const SweepGridError&) {
@@ -495,12 +585,12 @@ std::optional<SlotEntry> CurveDialog::slotEntry() const {
 }
 
 void CurveDialog::drawSlot() {
-    for (QAbstractSeries* series : chart_->series()) {
-        if (series->objectName().startsWith(u"slot")) {
-            chart_->removeSeries(series);
-            delete series;
-        }
-    }
+    const auto drawCurves = [this](const Runs& electric, const Runs& magnetic) {
+        setRuns(electric, QStringLiteral("开孔机箱 电场屏效"), QPen(kSlotColour, 2),
+                QStringLiteral("slotElectric"));
+        setRuns(magnetic, QStringLiteral("开孔机箱 磁场屏效"),
+                QPen(kSlotColour, 2, Qt::DashDotLine), QStringLiteral("slotMagnetic"));
+    };
     for (const ResonanceMark& mark : resonances_) {
         delete mark.line;
         delete mark.label;
@@ -508,6 +598,7 @@ void CurveDialog::drawSlot() {
     resonances_.clear();
     slotCurve_.clear();
     if (!slot_) {
+        drawCurves({}, {});
         return;
     }
     try {
@@ -516,6 +607,7 @@ void CurveDialog::drawSlot() {
         // The band in the model's unit leaves the numbers.
         slotMessage_->setText(bandProblem(error.reason()));
         slotMessage_->show();
+        drawCurves({}, {});
         return;
     }
     Curve electric(slotCurve_.size());
@@ -527,10 +619,8 @@ void CurveDialog::drawSlot() {
             magnetic[i].handbook = se->magnetic;
         }
     }
-    addRuns(electric, &CurvePoint::handbook, QStringLiteral("开孔机箱 电场屏效"),
-            QPen(kSlotColour, 2), QStringLiteral("slotElectric"));
-    addRuns(magnetic, &CurvePoint::handbook, QStringLiteral("开孔机箱 磁场屏效"),
-            QPen(kSlotColour, 2, Qt::DashDotLine), QStringLiteral("slotMagnetic"));
+    drawCurves(drawnRuns(electric, &CurvePoint::handbook, band_.start, band_.stop, columns()),
+               drawnRuns(magnetic, &CurvePoint::handbook, band_.start, band_.stop, columns()));
 
     constexpr FrequencyUnit modelUnit = BoxSlotInput::kFrequencyUnit;
     const std::array<double, 3> resonances = boxResonances(*slot_, modelUnit);
@@ -577,37 +667,28 @@ void CurveDialog::placeResonances() {
     }
 }
 
-void CurveDialog::addRuns(const Curve& curve, std::optional<double> CurvePoint::*value,
-                          const QString& name, const QPen& pen, const QString& objectName) {
-    bool first = true;
-    for (auto run = curve.begin(); run != curve.end();) {
-        run = std::find_if(run, curve.end(),
-                           [&](const CurvePoint& p) { return (p.*value).has_value(); });
-        const auto end = std::find_if(run, curve.end(),
-                                      [&](const CurvePoint& p) { return !(p.*value).has_value(); });
-        if (run == end) {
-            break;
-        }
-        QList<QPointF> points;
-        points.reserve(end - run);
-        for (auto p = run; p != end; ++p) {
-            points.append(QPointF(p->f, *((*p).*value)));
-        }
-        auto* series = new QLineSeries;
-        series->setObjectName(objectName);
-        series->setName(name);
-        series->setPen(pen);
-        series->replace(points);
-        chart_->addSeries(series);
-        series->attachAxis(frequencyAxis_);
-        series->attachAxis(seAxis_);
-        if (!first) {
+void CurveDialog::setRuns(const Runs& runs, const QString& name, const QPen& pen,
+                          const QString& objectName) {
+    std::vector<QLineSeries*>& drawn = series_[objectName];
+    for (; drawn.size() > runs.size(); drawn.pop_back()) {
+        chart_->removeSeries(drawn.back());
+        delete drawn.back();
+    }
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (i == drawn.size()) {
+            auto* series = new QLineSeries;
+            series->setObjectName(objectName);
+            series->setName(name);
+            series->setPen(pen);
+            chart_->addSeries(series);
+            series->attachAxis(frequencyAxis_);
+            series->attachAxis(seAxis_);
             for (QLegendMarker* marker : chart_->legend()->markers(series)) {
-                marker->setVisible(false);
+                marker->setVisible(i == 0);
             }
+            drawn.push_back(series);
         }
-        first = false;
-        run = end;
+        drawn[i]->replace(runs[i]);
     }
 }
 
@@ -620,6 +701,10 @@ void CurveDialog::fitValueAxis() {
     }
     const std::optional<ValueAxisRange> range =
         valueAxisRange(values, wholeRange_->isChecked() ? AxisExtent::Whole : AxisExtent::Readable);
+    if (range == axisRange_ && !seAxis_->categoriesLabels().isEmpty()) {
+        return; // each change of the axis lays every curve out again
+    }
+    axisRange_ = range;
     for (const QString& label : seAxis_->categoriesLabels()) {
         seAxis_->remove(label);
     }

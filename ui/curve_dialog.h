@@ -8,10 +8,14 @@
 // runs from 0 to the highest value but at most 300 dB, its top labelled as a
 // cut when values lie above, which the curves draw up to; "完整范围" shows the
 // whole range. A line of the inputs above, the band fields, the read-out
-// under the pointer, one
-// check box per listed metal for comparison curves and the advice list
-// below. A band that cannot be formed is told under its fields, as plain
-// text wrapped to the window's width, and the last good curve stays. The data
+// under the pointer, one check box per listed metal for comparison curves and
+// the advice list below. Sweeps run on a worker thread, so the window answers
+// while they run: one running longer than a moment shows "正在计算…", a newer
+// band or metal supersedes it, and its curves are never drawn. A curve is
+// drawn with at most two points per pixel column, the lowest and highest of
+// each; the read-out and the exports keep every point. A band that cannot be
+// formed is told under its fields, as plain text wrapped to the window's
+// width, and the last good curve stays. The data
 // export is the command line's --sweep CSV of the same inputs and band; the
 // picture goes to PNG, JPEG or SVG, as its name's extension says, once or
 // twice the size on screen, or to the clipboard. A name typed without an
@@ -36,8 +40,10 @@
 #include "ui/curve.h"
 
 #include <QDialog>
+#include <QFutureWatcher>
 
 #include <array>
+#include <map>
 #include <optional>
 #include <span>
 #include <utility>
@@ -54,9 +60,11 @@ class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QTimer;
 class QCategoryAxis;
 class QLogValueAxis;
 class QLineSeries;
+class QScatterSeries;
 
 namespace shieldcalc::ui {
 
@@ -71,7 +79,11 @@ public:
     CurveDialog(WindowHub& hub, QWidget& over, const Computation& computation,
                 const std::optional<SweepGrid>& band = std::nullopt);
 
+    // Every point of the computation's curve as drawn; empty before the first
+    // sweep ends.
     const Curve& curve() const { return curve_; }
+    // Whether curves asked for are still being swept.
+    bool sweeping() const { return pending_ != nullptr; }
     QChart& chart() const { return *chart_; }
 
     // The chart as a picture, scale times its size on screen.
@@ -83,6 +95,10 @@ public:
     // format.
     bool writeData(const QString& path);
     bool writePicture(const QString& path, int scale);
+
+signals:
+    // The curves asked for last are drawn.
+    void curvesDrawn();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -106,9 +122,23 @@ private:
     void showBandProblem(const QString& problem);
     // The number in a band field; throws CalculationFailure with what is wrong.
     float bandNumber(const QLineEdit& field) const;
-    // Sweeps band and draws everything; throws SweepGridError.
-    void draw(const SweepGrid& band);
-    void drawOverlays();
+    // Asks for the curves of band: the computation's own unless band is the
+    // one drawn, and each checked metal's not yet swept for it. They are swept
+    // off this thread; a newer request supersedes an older one, whose curves
+    // are never drawn. Throws SweepGridError before anything changes.
+    void request(const SweepGrid& band);
+    // Takes the curves a sweep ended with, unless a newer request superseded it.
+    void receive(QFutureWatcher<std::optional<CurveSet>>& watcher);
+    // Puts the curves held on the chart.
+    void drawSeries();
+    // Draws runs in the series named objectName, one per unbroken run, only
+    // the first in the legend; series already there take the new points, so
+    // that the chart lays out only what changed.
+    void setRuns(const Runs& runs, const QString& name, const QPen& pen, const QString& objectName);
+    // The advice list for the curve drawn.
+    void showAdvice();
+    // Pixel columns across the plot, each drawn with at most two points.
+    int columns() const;
     // Reads the slot fields and redraws the box-slot curves; tells what is
     // wrong with slots that cannot be computed and shows none.
     void applySlot();
@@ -120,9 +150,6 @@ private:
     void drawSlot();
     // Puts the resonance lines where their frequencies are on the chart.
     void placeResonances();
-    // One series per unbroken run of values; only the first in the legend.
-    void addRuns(const Curve& curve, std::optional<double> CurvePoint::*value, const QString& name,
-                 const QPen& pen, const QString& objectName);
     void fitValueAxis();
     void showReadout(const QPointF& position);
     // A way to save an export: its entry in the file dialog, the extension
@@ -148,19 +175,35 @@ private:
     Computation computation_;
     FrequencyUnit unit_;
     PointResult entered_;
-    SweepGrid band_;
+    SweepGrid band_;      // the band drawn
+    SweepGrid requested_; // the band asked for last
     Curve curve_;
+    // The curves drawn over band_: the computation's own, and each metal's
+    // once swept.
+    Runs handbook_;
+    Runs reference_;
+    std::array<std::optional<Runs>, kMaterials.size()> metals_;
+    // The sweep of the last request while it runs; null when there is none.
+    QFutureWatcher<std::optional<CurveSet>>* pending_ = nullptr;
+    // Shows busy_ once a sweep has run for a moment.
+    QTimer* busyDelay_;
 
     QChart* chart_;
     QChartView* view_;
     QLogValueAxis* frequencyAxis_;
     QCategoryAxis* seAxis_;
+    std::optional<ValueAxisRange> axisRange_; // as the SE axis shows it
+    // The series of each curve on the chart, by object name; the marker of
+    // the entered frequency while it is in the band.
+    std::map<QString, std::vector<QLineSeries*>> series_;
+    QScatterSeries* marker_ = nullptr;
     QCheckBox* wholeRange_;
     QLabel* readout_;
     QLineEdit* start_;
     QLineEdit* stop_;
     QLineEdit* points_;
     QLabel* bandMessage_;
+    QWidget* busy_;
     QListWidget* advice_;
     std::array<QCheckBox*, kMaterials.size()> overlays_{};
 

@@ -27,11 +27,14 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <functional>
@@ -157,6 +160,23 @@ std::vector<std::string> sweepCommand(const Computation& computation, const Swee
     return args;
 }
 
+// Waits, the events running, until the curves asked for are drawn and the
+// chart laid out around them.
+bool drawn(const CurveDialog& dialog) {
+    const bool done = QTest::qWaitFor([&] { return !dialog.sweeping(); }, 60000);
+    QCoreApplication::sendPostedEvents();
+    return done;
+}
+
+// Moves the pointer over the chart to at. Sent to the chart itself: the
+// offscreen platform hands a moved cursor to the first window under it,
+// which can be the result window beneath the curve window.
+void movePointer(QChartView& view, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, view.viewport()->mapToGlobal(at), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &move);
+}
+
 } // namespace
 
 class CurveTest : public UiTest {
@@ -182,6 +202,8 @@ private slots:
     void adviceWarningsFirst();
     void overlaysAddOneSeriesEach();
     void axisStopsAt300UnlessWholeRange();
+    void largeSweepDrawsFewPointsAndReadsEvery();
+    void newerBandSupersedesARunningSweep();
     void readoutFollowsThePointer();
     void f1ShowsAbout();
     void numbersReadBack_data();
@@ -210,7 +232,7 @@ CurveDialog* CurveTest::open(int index) {
         return nullptr;
     }
     auto* dialog = qobject_cast<CurveDialog*>(window("CurveDialog"));
-    return dialog != nullptr && dialog->isVisible() ? dialog : nullptr;
+    return dialog != nullptr && dialog->isVisible() && drawn(*dialog) ? dialog : nullptr;
 }
 
 void CurveTest::opensWithTheComputationOnScreen() {
@@ -287,6 +309,7 @@ void CurveTest::exportIsTheCommandLineSweep() {
     stop->setText(QString::fromStdString(examples::typed(f * 50)));
     points->setText(QStringLiteral("57"));
     emit points->editingFinished();
+    QVERIFY(drawn(*dialog));
     const SweepGrid band{.start = f / 1000, .stop = f * 50, .points = 57};
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("曲线.csv"));
@@ -423,6 +446,7 @@ void CurveTest::newBandRedraws() {
     start->setText(QStringLiteral("0.5"));
     points->setText(QStringLiteral("11"));
     emit points->editingFinished();
+    QVERIFY(drawn(*dialog));
     QVERIFY(dialog->findChild<QLabel*>("bandMessage")->text().isEmpty());
     QCOMPARE(dialog->curve().size(), std::size_t(11));
     const SweepGrid band{.start = 0.5f, .stop = 1000, .points = 11};
@@ -482,6 +506,7 @@ void CurveTest::overlaysAddOneSeriesEach() {
     const QStringList metals{"overlay_silver", "overlay_iron", "overlay_aluminium"};
     for (qsizetype i = 0; i < metals.size(); ++i) {
         QTest::mouseClick(dialog->findChild<QCheckBox*>(metals[i]), Qt::LeftButton);
+        QVERIFY(drawn(*dialog));
         QCOMPARE(dialog->chart().series().size(), before + i + 1);
         QCOMPARE(seriesCount(dialog->chart(), metals[i]), 1);
     }
@@ -490,6 +515,7 @@ void CurveTest::overlaysAddOneSeriesEach() {
     QCOMPARE(seriesPoints(dialog->chart(), "overlay_silver"),
              engineSweep(silver, ui::defaultBand(silver)).first);
     QTest::mouseClick(dialog->findChild<QCheckBox*>("overlay_iron"), Qt::LeftButton);
+    QVERIFY(drawn(*dialog));
     QCOMPARE(seriesCount(dialog->chart(), "overlay_iron"), 0);
     QCOMPARE(dialog->chart().series().size(), before + 2);
 }
@@ -526,13 +552,81 @@ void CurveTest::axisStopsAt300UnlessWholeRange() {
     }
 }
 
+void CurveTest::largeSweepDrawsFewPointsAndReadsEvery() {
+    CurveDialog* dialog = open(0);
+    QVERIFY(dialog != nullptr);
+    for (QCheckBox* metal : dialog->findChildren<QCheckBox*>()) {
+        metal->setChecked(metal->objectName().startsWith(u"overlay_"));
+    }
+    QVERIFY(drawn(*dialog));
+    auto* points = dialog->findChild<QLineEdit*>("points");
+    points->setText(QStringLiteral("100000"));
+    emit points->editingFinished();
+    // The window says it is busy only after a moment, and no longer once drawn.
+    auto* busy = dialog->findChild<QWidget*>("busy");
+    QVERIFY(dialog->sweeping() && !busy->isVisible());
+    QVERIFY(drawn(*dialog));
+    QVERIFY(!busy->isVisible());
+    QCOMPARE(dialog->curve().size(), std::size_t(100000));
+    // A few points a pixel column: no more than two for each column of the view.
+    const int columns = dialog->findChild<QChartView*>("chart")->width();
+    const qsizetype drawnPoints = seriesPoints(dialog->chart(), "handbook").size();
+    QVERIFY2(drawnPoints <= 2 * columns && drawnPoints > columns / 2,
+             qPrintable(QString::number(drawnPoints)));
+    // The read-out gives a point of the whole sweep, under the pointer: one
+    // of the hundred and more in that pixel column.
+    const std::vector<float> frequencies =
+        sweepFrequencies({.start = 0.001f, .stop = 1000, .points = 100000});
+    const std::size_t i = 61803;
+    const ui::Curve& curve = dialog->curve();
+    QCOMPARE(curve[i].f, frequencies[i]);
+    auto* view = dialog->findChild<QChartView*>("chart");
+    const QPointF at = dialog->chart().mapToPosition(QPointF(curve[i].f, 10));
+    movePointer(*view, view->mapFromScene(dialog->chart().mapToScene(at)));
+    const QString readout = dialog->findChild<QLabel*>("readout")->text();
+    bool found = false;
+    for (std::size_t j = i - 300; j < i + 300; ++j) {
+        found = found || readout == ui::readoutText(curve[j], FrequencyUnit::MHz, true);
+    }
+    QVERIFY2(found, qPrintable(readout));
+}
+
+void CurveTest::newerBandSupersedesARunningSweep() {
+    CurveDialog* dialog = open(0);
+    QVERIFY(dialog != nullptr);
+    QSignalSpy drawnSignals(dialog, &CurveDialog::curvesDrawn);
+    auto* points = dialog->findChild<QLineEdit*>("points");
+    for (const char* metal : {"overlay_silver", "overlay_iron"}) {
+        dialog->findChild<QCheckBox*>(metal)->setChecked(true);
+    }
+    points->setText(QStringLiteral("100000"));
+    emit points->editingFinished();
+    QVERIFY(dialog->sweeping());
+    points->setText(QStringLiteral("23"));
+    emit points->editingFinished();
+    QVERIFY(drawn(*dialog));
+    // Only the last band was ever drawn.
+    QCOMPARE(drawnSignals.size(), 1);
+    QCOMPARE(dialog->curve().size(), std::size_t(23));
+    const SweepGrid band{.start = 0.001f, .stop = 1000, .points = 23};
+    QCOMPARE(seriesPoints(dialog->chart(), "handbook"),
+             engineSweep(cases()[0].computation, band).first);
+    const Computation iron = ui::withMaterial(cases()[0].computation, kIron);
+    QCOMPARE(seriesPoints(dialog->chart(), "overlay_iron"), engineSweep(iron, band).first);
+    // Nothing arrives from the superseded sweep once it has stopped.
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+    QCOMPARE(drawnSignals.size(), 1);
+    QCOMPARE(dialog->curve().size(), std::size_t(23));
+}
+
 void CurveTest::readoutFollowsThePointer() {
     CurveDialog* dialog = open(0);
     QVERIFY(dialog != nullptr);
     auto* view = dialog->findChild<QChartView*>("chart");
     const QPointF at = dialog->chart().mapToPosition(QPointF(1, 67.753));
     const QPoint inView = view->mapFromScene(dialog->chart().mapToScene(at));
-    QTest::mouseMove(view->viewport(), inView);
+    movePointer(*view, inView);
     const QString readout = dialog->findChild<QLabel*>("readout")->text();
     QVERIFY2(readout.startsWith(QStringLiteral("f = 1 MHz")), qPrintable(readout));
     const ui::PointResult entered = ui::enteredPoint(cases()[0].computation);

@@ -6,7 +6,9 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 using namespace shieldcalc;
@@ -48,6 +50,8 @@ private slots:
     void readableAxisCutsOnlyAbove300();
     void axisLabels_data();
     void axisLabels();
+    void thinningKeepsEachColumnsLowestAndHighest();
+    void sparseCurvesAreDrawnWhole();
     void nearestPointOnTheLogAxis_data();
     void nearestPointOnTheLogAxis();
     void readoutOfAFaultedPoint();
@@ -187,6 +191,63 @@ void CurveLogicTest::axisLabels() {
     QFETCH(QStringList, labels);
     QCOMPARE(ui::valueAxisLabels({.bottom = bottom, .top = top, .ticks = ticks, .cut = cut}),
              labels);
+}
+
+void CurveLogicTest::thinningKeepsEachColumnsLowestAndHighest() {
+    // 100,000 points over six decades: a slow wave, a spike and a notch one
+    // point wide, and a gap of ten faulted points.
+    constexpr int n = 100000;
+    constexpr int columns = 700;
+    Curve curve(n);
+    for (int i = 0; i < n; ++i) {
+        CurvePoint& p = curve[std::size_t(i)];
+        p.f = float(1e-3 * std::pow(10.0, 6.0 * i / (n - 1)));
+        p.handbook = i == 12345 ? 500.0 : i == 54321 ? -80.0 : 40 + 10 * std::sin(i * 1e-3);
+    }
+    for (int i = 70000; i < 70010; ++i) {
+        curve[std::size_t(i)].handbook.reset();
+    }
+    const ui::Runs runs = ui::drawnRuns(curve, &CurvePoint::handbook, 1e-3, 1e3, columns);
+    QCOMPARE(runs.size(), std::size_t(2));
+    // Each point's column, counted independently on the decimal logarithm.
+    const auto columnOf = [](double f) {
+        return std::clamp(int(std::floor(std::log10(f / 1e-3) / 6 * columns)), 0, columns - 1);
+    };
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        const auto [first, last] = r == 0 ? std::pair{0, 70000} : std::pair{70010, n};
+        std::map<int, std::pair<double, double>> expected; // column: lowest, highest
+        for (int i = first; i < last; ++i) {
+            const double v = *curve[std::size_t(i)].handbook;
+            auto [it, added] = expected.try_emplace(columnOf(curve[std::size_t(i)].f), v, v);
+            it->second = {std::min(it->second.first, v), std::max(it->second.second, v)};
+        }
+        std::map<int, std::vector<double>> drawn;
+        for (const QPointF& p : runs[r]) {
+            drawn[columnOf(p.x())].push_back(p.y());
+        }
+        QCOMPARE(drawn.size(), expected.size());
+        for (const auto& [column, values] : drawn) {
+            QVERIFY(values.size() <= 2);
+            QCOMPARE(*std::ranges::min_element(values), expected[column].first);
+            QCOMPARE(*std::ranges::max_element(values), expected[column].second);
+        }
+        QVERIFY(std::ranges::is_sorted(runs[r], {}, &QPointF::x));
+    }
+}
+
+void CurveLogicTest::sparseCurvesAreDrawnWhole() {
+    // 401 points over six decades on 700 columns: at most one a column.
+    Curve curve(401);
+    QList<QPointF> all;
+    for (int i = 0; i < 401; ++i) {
+        curve[std::size_t(i)].f = float(std::pow(10.0, -3 + 6.0 * i / 400));
+        curve[std::size_t(i)].reference = i % 7;
+        all.append(QPointF(curve[std::size_t(i)].f, i % 7));
+    }
+    const ui::Runs runs = ui::drawnRuns(curve, &CurvePoint::reference, 1e-3, 1e3, 700);
+    QCOMPARE(runs.size(), std::size_t(1));
+    QCOMPARE(runs.front(), all);
+    QVERIFY(ui::drawnRuns(curve, &CurvePoint::handbook, 1e-3, 1e3, 700).empty());
 }
 
 void CurveLogicTest::nearestPointOnTheLogAxis_data() {

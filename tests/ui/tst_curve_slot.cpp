@@ -58,9 +58,19 @@ template <class Item> QList<Item*> chartItems(QChart& chart) {
     return items;
 }
 
+// Waits, the events running, until the curves asked for are drawn and the
+// chart laid out around them.
+bool drawn(const CurveDialog& dialog) {
+    const bool done = QTest::qWaitFor([&] { return !dialog.sweeping(); }, 60000);
+    QCoreApplication::sendPostedEvents();
+    return done;
+}
+
+// Types text into field and waits for what it asks to be drawn.
 void enter(QLineEdit* field, const QString& text) {
     field->setText(text);
     emit field->editingFinished();
+    QVERIFY(drawn(*qobject_cast<const CurveDialog*>(field->window())));
 }
 
 } // namespace
@@ -85,7 +95,7 @@ CurveDialog* CurveSlotTest::open(const QString& f) {
         return nullptr;
     }
     auto* dialog = qobject_cast<CurveDialog*>(window("CurveDialog"));
-    return dialog != nullptr && dialog->isVisible() ? dialog : nullptr;
+    return dialog != nullptr && dialog->isVisible() && drawn(*dialog) ? dialog : nullptr;
 }
 
 void CurveSlotTest::slotsAddTheModelAndTheResonances() {

@@ -157,6 +157,10 @@ QString referenceModelName(const Computation& computation) {
 }
 
 QString inputsLine(const Computation& computation) {
+    return inputTexts(computation).join(QStringLiteral("　"));
+}
+
+QStringList inputTexts(const Computation& computation) {
     return std::visit(
         [&](const auto& input) {
             using Input = std::decay_t<decltype(input)>;
@@ -195,7 +199,7 @@ QString inputsLine(const Computation& computation) {
                     break;
                 }
             }
-            return parts.join(QStringLiteral("　"));
+            return parts;
         },
         computation.input);
 }

@@ -86,6 +86,8 @@ QString referenceModelName(const Computation& computation);
 // The source, the materials and every input the case needs, with units:
 // "场源：远场平面波　材料：铜　f = 1 MHz　l = 0.1 cm".
 QString inputsLine(const Computation& computation);
+// The parts of that line, one per input.
+QStringList inputTexts(const Computation& computation);
 
 // An advice item in plain Chinese: "警告：…", "提示：…".
 QString adviceText(const Advice& item);

@@ -5,6 +5,7 @@
 #include "ui/fault_text.h"
 #include "ui/form_builder.h"
 #include "ui/input_boxes.h"
+#include "ui/report.h"
 #include "ui/window_hub.h"
 
 #include <QBoxLayout>
@@ -308,10 +309,12 @@ QHBoxLayout* CurveDialog::buildButtons() {
     auto* close = button(QStringLiteral("关 闭"), this, "close");
     connect(exportData, &QPushButton::clicked, this, &CurveDialog::exportData);
     connect(exportPicture, &QPushButton::clicked, this, &CurveDialog::exportPicture);
+    auto* exportReport = button(QStringLiteral("导出报告"), this, "exportReport");
+    connect(exportReport, &QPushButton::clicked, this, &CurveDialog::exportReport);
     connect(copy, &QPushButton::clicked, this, &CurveDialog::copyPicture);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {exportData, exportPicture, copy}) {
+    for (QPushButton* b : {exportData, exportPicture, exportReport, copy}) {
         buttons->addWidget(b);
     }
     buttons->addStretch();
@@ -866,6 +869,40 @@ void CurveDialog::exportPicture() {
         askFileName(QStringLiteral("导出图片"), QStringLiteral("频率特性.png"), choices);
     if (!path.isEmpty()) {
         writePicture(path, choices[chosen].scale);
+    }
+}
+
+bool CurveDialog::writeReport(const QString& path) {
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        const QString title = parentWidget()->windowTitle();
+        written =
+            ui::writeReport(file, {.title = title,
+                                   .computation = computation_,
+                                   .entered = entered_,
+                                   .advice = adviceLines(curve_, entered_, unit_),
+                                   .drawChart = [this](QPainter& painter, const QRectF& place) {
+                                       view_->render(&painter, place, view_->viewport()->rect());
+                                   }});
+        written = written && file.commit();
+    }
+    if (!written) {
+        tellWriteError(path,
+                       file.error() != QFileDevice::NoError ? file.errorString()
+                                                            : QStringLiteral("无法生成 PDF。"),
+                       QStringLiteral("导出报告"));
+    }
+    return written;
+}
+
+void CurveDialog::exportReport() {
+    static const std::array<SaveChoice, 1> choices{
+        SaveChoice{QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"), 1}};
+    const QString path =
+        askFileName(QStringLiteral("导出报告"), QStringLiteral("计算报告.pdf"), choices).first;
+    if (!path.isEmpty()) {
+        writeReport(path);
     }
 }
 

@@ -18,7 +18,9 @@
 // width, and the last good curve stays. The data
 // export is the command line's --sweep CSV of the same inputs and band; the
 // picture goes to PNG, JPEG or SVG, as its name's extension says, once or
-// twice the size on screen, or to the clipboard. A name typed without an
+// twice the size on screen, or to the clipboard; the report, with the
+// inputs, both results, the advice, the chart and the models, to an A4 PDF
+// (ui/report.h). A name typed without an
 // extension gets the chosen one, and replacing a file of the final name is
 // asked first. A file that cannot be written is told in a message that quotes
 // its name shortened and with invisible characters shown; nothing on screen
@@ -95,6 +97,9 @@ public:
     // format.
     bool writeData(const QString& path);
     bool writePicture(const QString& path, int scale);
+    // Write the report of the curve on screen as an A4 PDF (ui/report.h);
+    // false, after a message, when the file cannot be written.
+    bool writeReport(const QString& path);
 
 signals:
     // The curves asked for last are drawn.
@@ -168,6 +173,7 @@ private:
     void exportData();
     void exportPicture();
     void copyPicture();
+    void exportReport();
     // A file that could not be written, told over this window.
     void tellWriteError(const QString& path, const QString& reason, const QString& title);
 

@@ -61,7 +61,11 @@ CurveDialog* ReportTest::openDoubleLayerCurve() {
         !click("Comm3")) {
         return nullptr;
     }
-    return qobject_cast<CurveDialog*>(window("CurveDialog"));
+    auto* dialog = qobject_cast<CurveDialog*>(window("CurveDialog"));
+    // The curve is swept off the window's thread.
+    return dialog != nullptr && QTest::qWaitFor([&] { return !dialog->sweeping(); }, 60000)
+               ? dialog
+               : nullptr;
 }
 
 void ReportTest::reportHoldsEverythingOnA4() {

@@ -136,14 +136,18 @@ PointResult enteredPoint(const Computation& computation) {
 }
 
 QString referenceModelName(const Computation& computation) {
+    // The window leaves the receiver where the engine puts it by default: as
+    // far behind the shield as the source is before it.
+    const auto loops = [](float distance) {
+        return QStringLiteral("参考模型：同轴环路（接收环在屏蔽体后 %1 cm）")
+            .arg(numberText(distance));
+    };
     const bool loop = computation.source == FieldSource::MagneticSource;
-    if (std::holds_alternative<SolidShieldInput>(computation.input)) {
-        return loop ? QStringLiteral("参考模型：同轴环路")
-                    : QStringLiteral("参考模型：导电平板精确解");
+    if (const auto* sheet = std::get_if<SolidShieldInput>(&computation.input)) {
+        return loop ? loops(sheet->r) : QStringLiteral("参考模型：导电平板精确解");
     }
-    if (std::holds_alternative<DoubleLayerInput>(computation.input)) {
-        return loop ? QStringLiteral("参考模型：同轴环路")
-                    : QStringLiteral("参考模型：双层板链矩阵");
+    if (const auto* layers = std::get_if<DoubleLayerInput>(&computation.input)) {
+        return loop ? loops(layers->r1) : QStringLiteral("参考模型：双层板链矩阵");
     }
     if (std::holds_alternative<ApertureInput>(computation.input)) {
         return QStringLiteral("参考模型：小孔阵列");
@@ -451,6 +455,36 @@ std::string sweepCsv(const Computation& computation, const SweepGrid& band) {
             return out.str();
         },
         computation.input);
+}
+
+QString referenceLegend(const Computation& computation, const Curve& curve) {
+    const QString name = referenceModelName(computation);
+    const auto holes = std::get_if<ApertureInput>(&computation.input);
+    const bool some =
+        std::ranges::any_of(curve, [](const CurvePoint& p) { return p.reference.has_value(); });
+    if (name.isEmpty() || holes == nullptr ||
+        std::ranges::all_of(curve, [](const CurvePoint& p) { return p.reference.has_value(); })) {
+        return name;
+    }
+    // The hole array: for the plane wave, round or square holes, below their cut-off.
+    const std::optional<HoleArrayLimit> limit = holeArrayLimit(*holes, computation.source);
+    if (limit == HoleArrayLimit::NearField) {
+        return name + QStringLiteral("（不适用：只用于平面波）");
+    }
+    if (limit == HoleArrayLimit::NotSquare) {
+        return name + QStringLiteral("（不适用：矩形孔不是方孔）");
+    }
+    const auto shape = static_cast<HoleShape>(holes->shape);
+    const double cutoff =
+        holeCutoffHertz(shape, shape == HoleShape::CircularHole ? holes->D : holes->w) /
+        inHertz(1, ApertureInput::kFrequencyUnit);
+    const QString at = approx(cutoff) + u' ' + unitText(ApertureInput::kFrequencyUnit);
+    if (some) {
+        return name + QStringLiteral("（%1 以上不适用：高于孔的截止频率）").arg(at);
+    }
+    return curve.empty() || curve.front().f < cutoff
+               ? name + QStringLiteral("（无法计算）")
+               : name + QStringLiteral("（不适用：频段不低于孔的截止频率 %1）").arg(at);
 }
 
 double convertFrequency(double f, FrequencyUnit from, FrequencyUnit to) {

@@ -81,7 +81,14 @@ struct PointResult {
 PointResult enteredPoint(const Computation& computation);
 
 // The reference model's name, for the legend; empty where there is none.
+// The coaxial loops of a magnetic source say how far behind the shield the
+// receiving loop is: as far as the source is before it.
 QString referenceModelName(const Computation& computation);
+
+// The legend's entry of the reference model over curve: its name, and where
+// it gives no value over part or all of the band, why. Empty where there is
+// no model.
+QString referenceLegend(const Computation& computation, const Curve& curve);
 
 // The source, the materials and every input the case needs, with units:
 // "场源：远场平面波　材料：铜　f = 1 MHz　l = 0.1 cm".

@@ -477,10 +477,13 @@ void CurveDialog::drawSeries() {
     frequencyAxis_->setRange(band_.start, band_.stop);
     setRuns(handbook_, QStringLiteral("手册公式"), QPen(kHandbookColour, 2),
             QStringLiteral("handbook"));
-    const QString model = referenceModelName(computation_);
+    const QString model = referenceLegend(computation_, curve_);
     if (!model.isEmpty()) {
-        setRuns(reference_, model, QPen(kReferenceColour, 2, Qt::DashLine),
-                QStringLiteral("reference"));
+        // Where the model gives no value anywhere, one empty run keeps its
+        // legend entry, which says why.
+        const Runs none(1);
+        setRuns(reference_.empty() ? none : reference_, model,
+                QPen(kReferenceColour, 2, Qt::DashLine), QStringLiteral("reference"));
     }
     const float f = enteredFrequency(computation_);
     const bool marked = entered_.handbook && f >= band_.start && f <= band_.stop;
@@ -691,6 +694,7 @@ void CurveDialog::setRuns(const Runs& runs, const QString& name, const QPen& pen
             }
             drawn.push_back(series);
         }
+        drawn[i]->setName(name);
         drawn[i]->replace(runs[i]);
     }
 }

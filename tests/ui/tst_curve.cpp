@@ -24,6 +24,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
@@ -215,6 +216,7 @@ private slots:
     void pictureIsWhatItsNameSays_data();
     void pictureIsWhatItsNameSays();
     void writeErrorQuotesTheNameInABoxOnTheScreen();
+    void referenceWithoutALineSaysWhy();
 
 private:
     // Walks to the result window of case index and opens the curve.
@@ -840,6 +842,23 @@ void CurveTest::writeErrorQuotesTheNameInABoxOnTheScreen() {
                             .arg(modalBoxes[0].frame.width())
                             .arg(modalBoxes[0].frame.height())));
     modalBoxes.clear(); // shown on purpose
+}
+
+void CurveTest::referenceWithoutALineSaysWhy() {
+    // Holes near a magnetic source: the hole array is a plane-wave model.
+    expectedModals = QStringList{"CurveDialog"};
+    QVERIFY(walk({"Opt2", "Com1", "Opt2", "Comm2", "Com1#1", "Com2#5", "Text1=0.1", "Text2=100000",
+                  "Text3=0.5", "Text4=10", "Text5=0.2", "Text7=1", "Text6=0.3", "Comm2"}) &&
+            click("Comm3"));
+    auto* dialog = qobject_cast<CurveDialog*>(window("CurveDialog"));
+    QVERIFY(dialog != nullptr && drawn(*dialog));
+    QCOMPARE(seriesCount(dialog->chart(), "reference"), 1);
+    QVERIFY(seriesPoints(dialog->chart(), "reference").isEmpty());
+    const QList<QLegendMarker*> markers = dialog->chart().legend()->markers();
+    QVERIFY(std::ranges::any_of(markers, [](const QLegendMarker* marker) {
+        return marker->isVisible() &&
+               marker->label() == QStringLiteral("参考模型：小孔阵列（不适用：只用于平面波）");
+    }));
 }
 
 QTEST_MAIN(CurveTest)

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <numbers>
 #include <vector>
 
 using namespace shieldcalc;
@@ -62,6 +63,7 @@ private slots:
     void refusedSlotsNameTheInput();
     void resultWarning_data();
     void resultWarning();
+    void referenceLegendSaysWhyThereIsNone();
 };
 
 void CurveLogicTest::valueAxisRange_data() {
@@ -391,6 +393,30 @@ void CurveLogicTest::resultWarning() {
     QFETCH(std::vector<Advice>, advice);
     QFETCH(QString, line);
     QCOMPARE(ui::resultWarning({.handbook = 70.5, .reference = reference, .advice = advice}), line);
+}
+
+void CurveLogicTest::referenceLegendSaysWhyThereIsNone() {
+    // Circular holes 5 mm across, cut off at 1.8412 c / (pi D).
+    const ApertureInput holes{
+        .shape = 1, .material = 5, .l = 0.1f, .f = 1e5f, .D = 0.5f, .a = 0.2f, .b = 0.3f, .n = 1};
+    const double cutoffKHz = 1.8412 * 299792458.0 / (std::numbers::pi * 0.005) / 1e3;
+    Curve partly = curveAt({1e5f, 1e8f});
+    partly[1].reference.reset();
+    QCOMPARE(ui::referenceLegend({holes, FieldSource::PlaneWave}, partly),
+             QStringLiteral("参考模型：小孔阵列（%1 kHz 以上不适用：高于孔的截止频率）")
+                 .arg(QString::number(cutoffKHz, 'g', 5)));
+    QCOMPARE(ui::referenceLegend({holes, FieldSource::PlaneWave}, curveAt({1e5f, 1e6f})),
+             QStringLiteral("参考模型：小孔阵列"));
+    Curve none = curveAt({1e5f, 1e6f});
+    for (CurvePoint& p : none) {
+        p.reference.reset();
+    }
+    QCOMPARE(ui::referenceLegend({holes, FieldSource::MagneticSource}, none),
+             QStringLiteral("参考模型：小孔阵列（不适用：只用于平面波）"));
+    // The loops of a magnetic source: the receiver as far behind as the source is before.
+    const SolidShieldInput sheet{.f = 1, .l = 0.01f, .r = 30, .material = 0};
+    QCOMPARE(ui::referenceLegend({sheet, FieldSource::MagneticSource}, curveAt({1, 2})),
+             QStringLiteral("参考模型：同轴环路（接收环在屏蔽体后 30 cm）"));
 }
 
 QTEST_GUILESS_MAIN(CurveLogicTest)

@@ -18,22 +18,6 @@
 namespace shieldcalc::testing {
 namespace {
 
-struct BatchRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-BatchRun runBatch(const std::string& input, std::vector<std::string> args = {}) {
-    args.insert(args.begin(), "batch");
-    const std::vector<std::string_view> views(args.begin(), args.end());
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = cli::runCli(views, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
 const std::string kSolidHeader = "calculation,source,material,f,l,r\n";
 
 struct OutputCase {
@@ -50,7 +34,7 @@ class BatchOutput : public ::testing::TestWithParam<OutputCase> {};
 
 TEST_P(BatchOutput, WritesEveryRowWithItsResult) {
     const OutputCase& c = GetParam();
-    const BatchRun run = runBatch(c.input);
+    const CliRun run = runBatch(c.input);
     EXPECT_EQ(run.status, c.status) << run.err;
     EXPECT_EQ(linesOf(run.out), c.lines);
 }
@@ -133,7 +117,7 @@ class MalformedFile : public ::testing::TestWithParam<MalformedCase> {};
 
 TEST_P(MalformedFile, StopsWithStatus2AndNamesTheLine) {
     const MalformedCase& c = GetParam();
-    const BatchRun run = runBatch(c.input);
+    const CliRun run = runBatch(c.input);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "shieldcalc-cli batch: " + c.message + "\n");
     EXPECT_EQ(linesOf(run.out).size(), c.linesWritten) << run.out;
@@ -159,9 +143,9 @@ INSTANTIATE_TEST_SUITE_P(Batch, MalformedFile, ::testing::ValuesIn(kMalformedCas
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BatchJsonLines, OneObjectPerRowWithItsLine) {
-    const BatchRun run = runBatch(kSolidHeader + "solid,plane,copper,1,0.1,10\n"
-                                                 "solid,plane,none,1,0.1,10\n",
-                                  {"--json"});
+    const CliRun run = runBatch(kSolidHeader + "solid,plane,copper,1,0.1,10\n"
+                                               "solid,plane,none,1,0.1,10\n",
+                                {"--json"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "");
     const std::vector<std::string> lines = linesOf(run.out);
@@ -184,10 +168,10 @@ TEST(BatchJsonLines, OneObjectPerRowWithItsLine) {
 }
 
 TEST(BatchJsonLines, CustomMaterialNamedByItsProperties) {
-    const BatchRun run = runBatch("calculation,source,f,l1,r1,material1,sigma_r1,mu_r1,l2,r2,"
-                                  "material2\n"
-                                  "double,plane,1000,0.1,10,,0.5,2,0.1,5,copper\n",
-                                  {"--json"});
+    const CliRun run = runBatch("calculation,source,f,l1,r1,material1,sigma_r1,mu_r1,l2,r2,"
+                                "material2\n"
+                                "double,plane,1000,0.1,10,,0.5,2,0.1,5,copper\n",
+                                {"--json"});
     ASSERT_EQ(run.status, 0) << run.out << run.err;
     const JsonValue row = readJson(linesOf(run.out).at(0));
     const JsonValue& first = row.at("inputs").at("material1");
@@ -201,8 +185,8 @@ TEST(BatchFile, ReadsANamedFileAndStandardInputAlike) {
     const std::string input = kSolidHeader + "solid,plane,copper,1,0.1,10\n";
     const std::string path = ::testing::TempDir() + "batch_test.csv";
     std::ofstream(path, std::ios::binary) << input;
-    const BatchRun fromFile = runBatch("", {path});
-    const BatchRun fromStdin = runBatch(input, {"-"});
+    const CliRun fromFile = runBatch("", {path});
+    const CliRun fromStdin = runBatch(input, {"-"});
     std::remove(path.c_str());
     EXPECT_EQ(fromFile.status, 0) << fromFile.err;
     EXPECT_EQ(fromFile.out, fromStdin.out);
@@ -221,7 +205,7 @@ void PrintTo(const BatchUsageCase& row, std::ostream* os) {
 class BatchUsage : public ::testing::TestWithParam<BatchUsageCase> {};
 
 TEST_P(BatchUsage, ExitsWithStatus2) {
-    const BatchRun run = runBatch(kSolidHeader, GetParam().args);
+    const CliRun run = runBatch(kSolidHeader, GetParam().args);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err.substr(0, run.err.find('\n')), GetParam().message);
@@ -242,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(Batch, BatchUsage, ::testing::ValuesIn(kBatchUsageCases
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BatchHelp, NamesTheColumns) {
-    const BatchRun run = runBatch("", {"--help"});
+    const CliRun run = runBatch("", {"--help"});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.starts_with("usage: shieldcalc-cli batch [FILE|-] [--json]\n")) << run.out;
     for (const char* column :
@@ -254,7 +238,7 @@ TEST(BatchHelp, NamesTheColumns) {
 // The help fits a terminal, and every column it lists for a calculation is
 // one that a header may name.
 TEST(BatchHelp, ListsColumnsThatAHeaderMayName) {
-    const BatchRun run = runBatch("", {"--help"});
+    const CliRun run = runBatch("", {"--help"});
     ASSERT_EQ(run.status, 0);
     std::string text;
     for (const std::string& line : linesOf(run.out)) {
@@ -277,7 +261,7 @@ TEST(BatchHelp, ListsColumnsThatAHeaderMayName) {
         for (std::string key; words >> key;) {
             header += ',' + key;
         }
-        const BatchRun headerOnly = runBatch(header + '\n');
+        const CliRun headerOnly = runBatch(header + '\n');
         EXPECT_EQ(headerOnly.status, 0) << header;
         EXPECT_EQ(headerOnly.err, "") << header;
     }

@@ -18,11 +18,6 @@ using Args = std::vector<std::string>;
 const Args kBox{"box-slot",      "-a", "30",           "-h", "12", "-b", "30",
                 "--slot-length", "10", "--slot-width", "0.5"};
 
-Args with(Args args, const Args& more) {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-}
-
 // kBox with the value of option replaced.
 Args boxWith(const std::string& option, const std::string& value) {
     Args args = kBox;
@@ -146,18 +141,6 @@ const RefusalCase kRefusals[] = {
 INSTANTIATE_TEST_SUITE_P(BoxSlot, BoxSlotRefusedSizes, ::testing::ValuesIn(kRefusals),
                          [](const auto& info) { return std::string(info.param.name); });
 
-std::vector<std::string> cells(const std::string& line) {
-    std::vector<std::string> out;
-    std::istringstream in(line);
-    for (std::string cell; std::getline(in, cell, ',');) {
-        out.push_back(cell);
-    }
-    if (!line.empty() && line.back() == ',') {
-        out.emplace_back();
-    }
-    return out;
-}
-
 TEST(BoxSlotSweep, CsvRowsAreSingleRuns) {
     const CliRun run = runCli(with(kBox, {"--sweep", "10:1000:3"}));
     ASSERT_EQ(run.status, 0) << run.err;
@@ -185,16 +168,6 @@ TEST(BoxSlotSweep, JsonHasTheResonancesOnceAndBothValuesPerPoint) {
               (std::vector<std::string>{"f", "se_e_db", "display_e", "se_h_db", "display_h",
                                         "reference_db", "advice", "error"}));
     EXPECT_NEAR(std::stod(first.at("se_e_db").text), 72.66, 0.05); // published, 10 MHz
-}
-
-CliRun runBatch(const std::string& input, Args args = {}) {
-    args.insert(args.begin(), "batch");
-    const std::vector<std::string_view> views(args.begin(), args.end());
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = cli::runCli(views, in, out, err);
-    return {status, out.str(), err.str()};
 }
 
 TEST(BoxSlotBatch, RowsGiveTheSingleRunsValuesAndRefuseOtherSources) {

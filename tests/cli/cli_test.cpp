@@ -34,11 +34,6 @@ const Args kEnclosure{"enclosure", "--source", "magnetic", "--material", "copper
                       "-f",        "1000",     "-l",       "0.1",        "-a",
                       "10",        "-b",       "10",       "-h",         "10"};
 
-Args with(Args args, const Args& more) {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-}
-
 // args without the option and its value.
 Args without(Args args, const std::string& option) {
     for (auto it = args.begin(); it != args.end(); ++it) {

@@ -32,15 +32,6 @@ CliRun run(std::vector<std::string> args, std::istream& in, std::ostream& out) {
     return result;
 }
 
-CliRun runBatch(const std::string& input, std::vector<std::string> args = {}) {
-    args.insert(args.begin(), "batch");
-    std::istringstream in(input);
-    std::ostringstream out;
-    CliRun result = run(args, in, out);
-    result.out = out.str();
-    return result;
-}
-
 std::string rows(std::size_t count) {
     std::string text = kHeader;
     for (std::size_t i = 0; i < count; ++i) {

@@ -16,11 +16,6 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-Args with(Args args, const Args& more) {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-}
-
 // 35 um of copper, a loop 30 cm before it at 10 kHz: the coaxial-loop field is
 // shielded by 18.25 dB at a receiver on the sheet and by 24.14 dB at 30 cm.
 const Args kFoil{"solid", "--source", "magnetic", "--material", "copper", "-f",
@@ -153,16 +148,6 @@ TEST(FaultingComputation, StillGivesTheReferenceAndTheAdvice) {
                         "the multiple-reflection correction\n");
 }
 
-CliRun batch(const std::string& input, Args args) {
-    args.insert(args.begin(), "batch");
-    const std::vector<std::string_view> views(args.begin(), args.end());
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = cli::runCli(views, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
 // Rows with and without a receiver, a row that faults, a bad receiver and a
 // calculation that has none.
 const std::string kRows = "calculation,source,material,f,l,r,receiver,h\n"
@@ -173,7 +158,7 @@ const std::string kRows = "calculation,source,material,f,l,r,receiver,h\n"
                           "enclosure,magnetic,copper,1,0.1,,5,10\n";
 
 TEST(BatchReference, AddsTheReferenceAndTheAdviceToEveryRow) {
-    const CliRun run = batch(kRows, {"--reference"});
+    const CliRun run = runBatch(kRows, {"--reference"});
     EXPECT_EQ(run.status, 1);
     const std::vector<std::string> lines = linesOf(run.out);
     ASSERT_EQ(lines.size(), 6u) << run.out;
@@ -202,14 +187,14 @@ TEST(BatchReference, JsonRowsCarryTheReferenceOnlyWhenAsked) {
     const std::string rows = "calculation,source,material,f,l,r,receiver\n"
                              "solid,magnetic,copper,0.01,0.0035,30,0\n"
                              "solid,magnetic,copper,1,0,10,\n";
-    const std::vector<std::string> plain = linesOf(batch(rows, {"--json"}).out);
+    const std::vector<std::string> plain = linesOf(runBatch(rows, {"--json"}).out);
     ASSERT_EQ(plain.size(), 2u);
     EXPECT_EQ(readJson(plain[0]).keys(),
               (std::vector<std::string>{"line", "calculation", "inputs", "se_db", "display"}));
     EXPECT_EQ(readJson(plain[0]).at("inputs").at("receiver").text, "0");
     EXPECT_EQ(readJson(plain[1]).keys(), (std::vector<std::string>{"line", "error"}));
 
-    const std::vector<std::string> asked = linesOf(batch(rows, {"--json", "--reference"}).out);
+    const std::vector<std::string> asked = linesOf(runBatch(rows, {"--json", "--reference"}).out);
     ASSERT_EQ(asked.size(), 2u);
     const JsonValue good = readJson(asked[0]);
     EXPECT_EQ(good.keys(), (std::vector<std::string>{"line", "calculation", "inputs", "se_db",
@@ -222,7 +207,7 @@ TEST(BatchReference, JsonRowsCarryTheReferenceOnlyWhenAsked) {
 }
 
 TEST(BatchReference, IsAFlagGivenOnce) {
-    const CliRun run = batch("calculation\n", {"--reference", "--reference"});
+    const CliRun run = runBatch("calculation\n", {"--reference", "--reference"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err.substr(0, run.err.find('\n')),
               "shieldcalc-cli batch: option --reference is given more than once");

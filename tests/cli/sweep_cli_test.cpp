@@ -14,23 +14,6 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-Args with(Args args, const Args& more) {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-}
-
-std::vector<std::string> cells(const std::string& line) {
-    std::vector<std::string> out;
-    std::istringstream in(line);
-    for (std::string cell; std::getline(in, cell, ',');) {
-        out.push_back(cell);
-    }
-    if (!line.empty() && line.back() == ',') {
-        out.emplace_back();
-    }
-    return out;
-}
-
 // Every calculation without its frequency, the column of its sweep and the
 // option that a sweep replaces.
 struct SweepCase {

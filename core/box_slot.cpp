@@ -104,7 +104,7 @@ std::optional<BoxSlotRefusal> boxSlotRefusal(const BoxSlotInput& in) {
         if (!std::isfinite(in.*field.number))
             return BoxSlotRefusal{P::NotFinite, field.key, in.*field.number};
     }
-    const std::pair<std::string_view, float> sizes[] = {{"f", in.f},
+    const std::pair<std::string_view, float> sizes[] = {{kFrequencyKey, in.f},
                                                         {"a", in.a},
                                                         {"h", in.h},
                                                         {"b", in.b},

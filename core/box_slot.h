@@ -83,7 +83,8 @@ constexpr float middleOfBox(const BoxSlotInput& input) {
 }
 
 inline constexpr Field<BoxSlotInput> kBoxSlotFields[] = {
-    {"f", "-f", "", "MHz", Needed::Always, "MHZ", "frequency", "frequency f", &BoxSlotInput::f},
+    {kFrequencyKey, "-f", "", unitName(BoxSlotInput::kFrequencyUnit), Needed::Always, "MHZ",
+     "frequency", "frequency f", &BoxSlotInput::f},
     {"a", "-a", "", "cm", Needed::Always, "CM", "width of the box, along the slot", "width a",
      &BoxSlotInput::a},
     {"h", "-h", "", "cm", Needed::Always, "CM", "height of the box, along the electric field",

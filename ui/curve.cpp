@@ -554,7 +554,7 @@ QString slotProblem(const BoxSlotRefusal& refusal) {
     // The inputs of the model by key, as the curve window and the closed
     // box's form name them.
     static const std::array<std::pair<std::string_view, const char*>, 9> names{{
-        {"f", "频率 f"},
+        {kFrequencyKey, "频率 f"},
         {"a", "机箱的长 a"},
         {"h", "机箱的高 h"},
         {"b", "机箱的宽 b"},
